@@ -1,0 +1,32 @@
+#ifndef UPP_CORE_LANG_H
+#define UPP_CORE_LANG_H
+
+#include "Defs.h"
+
+namespace Upp {
+
+// Packed language id: four letters of language and country (A = 1 .. Z = 26) in bits 15-19,
+// 10-14, 5-9, 0-4; the character set (255 = UTF-8) in bits 20-27.
+constexpr int LNG_(char a, char b, char c, char d)
+{
+	return ((a - 'A' + 1) << 15) | ((b - 'A' + 1) << 10) | ((c - 'A' + 1) << 5) | (d - 'A' + 1);
+}
+constexpr int CHARSET_UTF8 = 255;
+constexpr int LNG_ENGLISH = LNG_('E', 'N', 'U', 'S');
+constexpr int SetLNGCharset(int lang, int charset) { return (lang & 0xFFFFF) | (charset << 20); }
+
+struct LngEntry__ {
+	int lang;
+	const char* text;
+};
+
+void SetLanguage(int lang);
+int GetCurrentLanguage();
+const char* t_GetLngString(const char* key);
+void AddModule(const LngEntry__* table, const char* name = nullptr);
+
+} // namespace Upp
+
+#define t_(x) Upp::t_GetLngString(x)
+
+#endif

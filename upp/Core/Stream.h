@@ -1,0 +1,105 @@
+#ifndef UPP_CORE_STREAM_H
+#define UPP_CORE_STREAM_H
+
+#include "Callback.h"
+#include "Defs.h"
+
+#include <stdexcept>
+
+namespace Upp {
+
+class Value;
+
+// Raised while loading when the data do not have the expected form.
+struct LoadingError : std::runtime_error {
+	LoadingError() : std::runtime_error("loading error") {}
+};
+
+// A byte stream that either stores or loads; the same Serialize code serves both.
+class Stream {
+protected:
+	bool loading = false;
+	bool error = false;
+
+	virtual void PutBytes(const void* data, int count) = 0;
+	virtual int GetBytes(void* data, int count) = 0; // returns the number of bytes read
+
+public:
+	virtual ~Stream() = default;
+
+	bool IsLoading() const { return loading; }
+	bool IsStoring() const { return !loading; }
+	bool IsError() const { return error; }
+	void SetError() { error = true; }
+	[[noreturn]] void LoadError();
+
+	void Put(const void* data, int count) { PutBytes(data, count); }
+	void Put(const String& s) { PutBytes(s.data(), (int)s.size()); }
+	// Reads exactly count bytes or raises LoadingError.
+	void GetAll(void* data, int count);
+	void Put32le(dword x);
+	dword Get32le();
+
+	void SerializeRaw(byte* data, int count);
+
+	Stream& operator%(byte& x);
+	Stream& operator%(int16& x);
+	Stream& operator%(int& x);
+	Stream& operator%(String& s);
+	Stream& operator%(Value& v);
+
+	// The packed integer: n + 1 in one byte when it fits below 255, else 0xFF and 32 bits.
+	Stream& operator/(int& x);
+};
+
+// A stream over a memory buffer: stores into it, or loads from text given to it.
+class StringStream : public Stream {
+	String data;
+	size_t pos = 0;
+
+protected:
+	void PutBytes(const void* p, int count) override;
+	int GetBytes(void* p, int count) override;
+
+public:
+	StringStream() = default;                           // storing
+	explicit StringStream(const String& s) { Open(s); } // loading
+	void Open(const String& s);
+	void Create();
+	String GetResult() const { return data; }
+	size_t GetPos() const { return pos; }
+	bool IsEof() const { return pos >= data.size(); }
+};
+
+template <class T> Event<Stream&> SerializeTFn(T& x)
+{
+	return Event<Stream&>([&x](Stream& s) { x.Serialize(s); });
+}
+
+String LoadFile(const char* path, bool* ok = nullptr);
+bool SaveFileAtomic(const char* path, const String& data);
+
+// The settings frame: "data", the payload written by serialize, "end\0" and the frame's
+// length as 32 bits. A version that is not Null is written packed after "data".
+String StoreToString(const Event<Stream&>& serialize, int version = INT_NULL);
+bool LoadFromString(const Event<Stream&>& serialize, const String& data, int version = INT_NULL);
+
+bool StoreToFile(const Event<Stream&>& serialize, const char* file = nullptr, int version = INT_NULL);
+bool LoadFromFile(const Event<Stream&>& serialize, const char* file = nullptr, int version = INT_NULL);
+
+template <class T>
+	requires(!std::is_convertible_v<T&, const Event<Stream&>&>)
+bool StoreToFile(T& x, const char* file = nullptr, int version = INT_NULL)
+{
+	return StoreToFile(SerializeTFn(x), file, version);
+}
+template <class T>
+	requires(!std::is_convertible_v<T&, const Event<Stream&>&>)
+bool LoadFromFile(T& x, const char* file = nullptr, int version = INT_NULL)
+{
+	return LoadFromFile(SerializeTFn(x), file, version);
+}
+
+} // namespace Upp
+
+#endif

@@ -1,0 +1,58 @@
+#ifndef UPP_CORE_VALUE_H
+#define UPP_CORE_VALUE_H
+
+#include "Date.h"
+#include "Defs.h"
+
+#include <variant>
+
+namespace Upp {
+
+class Stream;
+
+// Type numbers, as written by the serialization.
+enum { VOID_V = 0, INT_V = 1, STRING_V = 3, DATE_V = 4, ERROR_V = 6 };
+
+struct ValueErrorCls {
+	String text;
+	bool operator==(const ValueErrorCls& b) const { return text == b.text; }
+};
+
+// A dynamically typed value: void, integer, text, date or error. Void and the error value
+// both count as Null.
+class Value {
+	std::variant<std::monostate, int, String, Date, ValueErrorCls> v;
+
+public:
+	Value() = default;
+	Value(const Nuller&) {}
+	Value(int i) : v(i) {}
+	Value(const char* s) : v(String(s)) {}
+	Value(const String& s) : v(s) {}
+	Value(const Date& d) : v(d) {}
+	Value(const ValueErrorCls& e) : v(e) {}
+
+	int GetType() const;
+	bool IsVoid() const { return v.index() == 0; }
+	bool IsError() const { return v.index() == 4; }
+	bool IsNull() const;
+	template <class T> bool Is() const { return std::holds_alternative<T>(v); }
+
+	operator int() const;
+	operator Date() const;
+	operator String() const;
+	String ToString() const;
+
+	bool operator==(const Value& b) const;
+	bool operator!=(const Value& b) const { return !(*this == b); }
+
+	void Serialize(Stream& s);
+};
+
+inline bool IsNull(const Value& v) { return v.IsNull(); }
+inline bool IsError(const Value& v) { return v.IsError(); }
+inline Value ErrorValue(const String& s = String()) { return Value(ValueErrorCls{ s }); }
+
+} // namespace Upp
+
+#endif
