@@ -1,1 +1,94 @@
-// test helpers
+// Helpers that drive widgets as a user does: typing into the real fields, clicking the real
+// buttons, and answering modal windows from a timer while their loops run.
+#ifndef LUNBREK_TESTUTIL_H
+#define LUNBREK_TESTUTIL_H
+
+#include <CtrlLib/CtrlLib.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testutil {
+
+inline QLineEdit* EditOf(Upp::Ctrl& c)
+{
+	QWidget* w = c.GetQWidget();
+	if(auto* e = qobject_cast<QLineEdit*>(w))
+		return e;
+	return w->findChild<QLineEdit*>();
+}
+
+// Replaces the field's text the way a user does: select all, delete, type.
+inline void Type(Upp::Ctrl& c, const char* text)
+{
+	QLineEdit* e = EditOf(c);
+	e->setFocus();
+	e->selectAll();
+	QTest::keyClick(e, Qt::Key_Delete);
+	QTest::keyClicks(e, QString::fromUtf8(text));
+}
+
+inline void Click(Upp::Ctrl& c) { QTest::mouseClick(c.GetQWidget(), Qt::LeftButton); }
+
+// Clicks the i-th case of a switch.
+inline void ClickCase(Upp::Switch& s, int i)
+{
+	auto buttons = s.GetQWidget()->findChildren<QRadioButton*>();
+	QTest::mouseClick(buttons.at(i), Qt::LeftButton, {}, QPoint(5, buttons.at(i)->height() / 2));
+}
+
+// Text and buttons of a modal window, closed by clicking the button with the given text
+// (or the first button when empty).
+struct ModalSeen {
+	QString title;
+	QString text;
+	QStringList buttons;
+};
+
+// Runs fn on the next modal window that appears while the caller's code runs a loop.
+inline void OnNextModal(std::function<void(QWidget*)> fn)
+{
+	auto poll = std::make_shared<std::function<void()>>();
+	*poll = [fn, poll] {
+		if(QWidget* w = QApplication::activeModalWidget()) {
+			fn(w);
+			return;
+		}
+		QTimer::singleShot(5, *poll);
+	};
+	QTimer::singleShot(0, *poll);
+}
+
+// Answers every message box shown while body runs by pressing its only button, and returns
+// the texts shown.
+inline std::vector<std::string> CollectMessages(const std::function<void()>& body)
+{
+	std::vector<std::string> seen;
+	QTimer t;
+	t.setInterval(5);
+	QObject::connect(&t, &QTimer::timeout, [&] {
+		if(auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+			seen.push_back(box->text().toStdString());
+			box->buttons().first()->click();
+		}
+	});
+	t.start();
+	body();
+	t.stop();
+	return seen;
+}
+
+} // namespace testutil
+
+#endif

@@ -7,6 +7,7 @@
 #include "Format.h"
 #include "Gtypes.h"
 #include "Image.h"
+#include "Iml.h"
 #include "Lang.h"
 #include "Stream.h"
 #include "Topic.h"

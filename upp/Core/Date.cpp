@@ -1,11 +1,282 @@
 #include "Date.h"
 
+#include "Lang.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <mutex>
+
 namespace Upp {
 
-bool Date::IsValid() const
+namespace {
+
+int64 FloorDiv(int64 a, int64 b)
 {
-	static const byte len[] = { 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-	return month >= 1 && month <= 12 && day >= 1 && day <= len[month - 1];
+	int64 q = a / b;
+	return q * b != a && (a < 0) != (b < 0) ? q - 1 : q;
+}
+
+int64 FloorMod(int64 a, int64 b) { return a - b * FloorDiv(a, b); }
+
+// Years are counted from 1 March so that the leap day closes a year; z is the number of days
+// since 1 March of year 0. (153 * m + 2) / 5 is the number of days from 1 March to the start of
+// the m-th month after March.
+const int64 DAYS_PER_400_YEARS = 146097;
+const int64 MARCH_TO_JANUARY = 306; // 1 March of year 0 to 1 January of year 1
+
+int64 MarchDays(int64 y, int64 m, int64 d)
+{
+	int64 t = m - 3;
+	y += FloorDiv(t, 12);
+	m = FloorMod(t, 12);
+	return 365 * y + FloorDiv(y, 4) - FloorDiv(y, 100) + FloorDiv(y, 400) + (153 * m + 2) / 5 + d - 1;
+}
+
+} // namespace
+
+bool Date::IsValid() const { return day >= 1 && day <= GetDaysOfMonth(month, year); }
+
+int Date::Get() const { return (int)(MarchDays(year, month, day) - MARCH_TO_JANUARY); }
+
+void Date::Set(int64 n)
+{
+	int64 z = n + MARCH_TO_JANUARY;
+	int64 cycle = FloorDiv(z, DAYS_PER_400_YEARS);
+	int64 r = z - cycle * DAYS_PER_400_YEARS;
+	// Within 400 years only the last century ends with a leap day, and within a century each
+	// four years end with one except the last four of the first three centuries.
+	int64 c = std::min<int64>(r / 36524, 3);
+	r -= c * 36524;
+	int64 q = r / 1461;
+	r -= q * 1461;
+	int64 a = std::min<int64>(r / 365, 3);
+	r -= a * 365;
+	int64 m = (5 * r + 2) / 153; // months since March
+	int64 y = cycle * 400 + c * 100 + q * 4 + a + (m >= 10);
+	day = (byte)(r - (153 * m + 2) / 5 + 1);
+	month = (byte)(m < 10 ? m + 3 : m - 9);
+	year = (int16)y;
+}
+
+int operator-(Date a, Date b) { return a.Get() - b.Get(); }
+
+Date operator+(Date a, int days)
+{
+	Date r;
+	r.Set((int64)a.Get() + days);
+	return r;
+}
+
+Date operator-(Date a, int days)
+{
+	Date r;
+	r.Set((int64)a.Get() - days);
+	return r;
+}
+
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+int GetDaysOfMonth(int month, int year)
+{
+	static const byte len[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+	if(month < 1 || month > 12)
+		return 0;
+	return month == 2 && IsLeapYear(year) ? 29 : len[month - 1];
+}
+
+int DayOfWeek(Date d) { return (int)FloorMod((int64)d.Get() + 1, 7); } // 1 January of year 1 was a Monday
+
+Date AddMonths(Date d, int months)
+{
+	int64 t = d.month - 1 + (int64)months;
+	Date r;
+	r.year = (int16)(d.year + FloorDiv(t, 12));
+	r.month = (byte)(FloorMod(t, 12) + 1);
+	r.day = (byte)std::min<int>(d.day, GetDaysOfMonth(r.month, r.year));
+	return r;
+}
+
+Date AddYears(Date d, int years)
+{
+	Date r;
+	r.year = (int16)(d.year + (int64)years);
+	r.month = d.month;
+	r.day = (byte)std::min<int>(d.day, GetDaysOfMonth(r.month, r.year));
+	return r;
+}
+
+Date GetSysDate()
+{
+	QDate q = QDate::currentDate();
+	return Date(q.year(), q.month(), q.day());
+}
+
+namespace {
+
+struct Names {
+	std::array<String, 7> days;
+	std::array<String, 12> months;
+};
+
+const Names& NamesOf(int lang)
+{
+	static std::mutex lock;
+	static std::map<int, Names> cache;
+	if(lang == 0)
+		lang = GetCurrentLanguage();
+	lang &= 0xFFFFF;
+	char code[6] = {};
+	for(int i = 0; i < 4; i++) {
+		int letter = (lang >> (15 - 5 * i)) & 31;
+		code[i + (i >= 2)] = letter ? (char)((i < 2 ? 'a' : 'A') + letter - 1) : '?';
+	}
+	code[2] = '_';
+	static const char* const known[] = { "en", "fr", "es", "pt", "ru", "de", "it", "zh", "nl", "ro" };
+	if(std::none_of(std::begin(known), std::end(known), [&](const char* k) { return strncmp(k, code, 2) == 0; }))
+		strcpy(code, "en_US");
+	std::lock_guard<std::mutex> guard(lock);
+	auto q = cache.find(lang);
+	if(q != cache.end())
+		return q->second;
+	// Stand-alone names are the nominative forms ("октябрь", not "октября").
+	QLocale locale{ QString::fromLatin1(code) };
+	Names& n = cache[lang];
+	for(int i = 0; i < 7; i++)
+		n.days[i] = locale.standaloneDayName(i == 0 ? 7 : i, QLocale::LongFormat).toStdString();
+	for(int i = 0; i < 12; i++)
+		n.months[i] = locale.standaloneMonthName(i + 1, QLocale::LongFormat).toStdString();
+	return n;
+}
+
+} // namespace
+
+String DayName(int i, int lang) { return i >= 0 && i < 7 ? NamesOf(lang).days[i] : String(); }
+
+String MonthName(int i, int lang) { return i >= 0 && i < 12 ? NamesOf(lang).months[i] : String(); }
+
+namespace {
+
+struct DateTexts {
+	String pattern = "%2:02d/%3:02d/%1:4d";
+	char order[3] = { 'm', 'd', 'y' };
+	String separators = "/ .-";
+};
+
+DateTexts& Texts()
+{
+	static DateTexts texts;
+	return texts;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+const char* SkipBlanks(const char* s)
+{
+	while(IsBlank(*s))
+		s++;
+	return s;
+}
+
+} // namespace
+
+void SetDateFormat(const char* pattern) { Texts().pattern = pattern ? pattern : ""; }
+
+void SetDateScan(const char* order)
+{
+	// Anything but an arrangement of y, m and d would make typed dates unreadable; keep the old one.
+	if(!order || strlen(order) != 3)
+		return;
+	char o[3];
+	for(int i = 0; i < 3; i++) {
+		o[i] = (char)(order[i] | 0x20);
+		if(!strchr("ymd", o[i]) || memchr(o, o[i], i))
+			return;
+	}
+	memcpy(Texts().order, o, 3);
+}
+
+void SetDateFilter(const char* separators) { Texts().separators = separators ? separators : ""; }
+
+String Format(Date d)
+{
+	if(IsNull(d))
+		return String();
+	String out;
+	const char* s = Texts().pattern.c_str();
+	while(*s) {
+		if(s[0] == '%' && s[1] == '%') {
+			out += '%';
+			s += 2;
+			continue;
+		}
+		// %N:[flags][width]d, rebuilt as a printf conversion of the chosen field
+		if(s[0] == '%' && s[1] >= '1' && s[1] <= '3' && s[2] == ':') {
+			const char* p = s + 3;
+			String spec = "%";
+			while(*p == '0' || *p == '-')
+				spec += *p++;
+			for(int n = 0; n < 2 && *p >= '0' && *p <= '9'; n++)
+				spec += *p++;
+			if(*p == 'd') {
+				spec += 'd';
+				int value = s[1] == '1' ? d.year : s[1] == '2' ? d.month : d.day;
+				char b[32];
+				snprintf(b, sizeof b, spec.c_str(), value);
+				out += b;
+				s = p + 1;
+				continue;
+			}
+		}
+		out += *s++;
+	}
+	return out;
+}
+
+Date StrToDate(const char* text, bool* ok)
+{
+	const DateTexts& t = Texts();
+	auto done = [&](Date d, bool good) {
+		if(ok)
+			*ok = good;
+		return d;
+	};
+	const char* s = SkipBlanks(text ? text : "");
+	if(!*s)
+		return done(Null, true);
+	int year = 0, month = 0, day = 0;
+	for(int i = 0; i < 3; i++) {
+		if(i > 0) {
+			const char* p = SkipBlanks(s);
+			if(*p && !IsBlank(*p) && strchr(t.separators.c_str(), *p))
+				s = SkipBlanks(p + 1);
+			else if(p > s && strchr(t.separators.c_str(), ' '))
+				s = p;
+			else
+				return done(Null, false);
+		}
+		bool negative = t.order[i] == 'y' && *s == '-';
+		s += negative;
+		int value = 0, digits = 0;
+		for(; *s >= '0' && *s <= '9'; s++)
+			if(++digits > 4)
+				return done(Null, false);
+			else
+				value = 10 * value + (*s - '0');
+		if(digits == 0)
+			return done(Null, false);
+		(t.order[i] == 'y' ? year : t.order[i] == 'm' ? month : day) = negative ? -value : value;
+	}
+	if(*SkipBlanks(s))
+		return done(Null, false);
+	if(day < 1 || day > GetDaysOfMonth(month, year))
+		return done(Null, false);
+	return done(Date(year, month, day), true);
 }
 
 } // namespace Upp

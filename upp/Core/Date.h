@@ -3,9 +3,12 @@
 
 #include "Defs.h"
 
+#include <compare>
+
 namespace Upp {
 
-// A calendar day. The Null date has the year -32768.
+// A calendar day of the Gregorian calendar, carried back without a Julian period and with a
+// year 0 (astronomical numbering). The Null date has the year -32768.
 struct Date {
 	byte day = 0;
 	byte month = 0;
@@ -18,13 +21,57 @@ struct Date {
 	bool IsValid() const;
 	void SetNull() { day = month = 0; year = -32768; }
 
+	// Day number: days since 1 January of year 1 (that day is 0; earlier days are negative).
+	int Get() const;
+	// A day number beyond the 16-bit years wraps the year rather than failing.
+	void Set(int64 n);
+
 	static Date Low() { return Date(-4000, 1, 1); }
 	static Date High() { return Date(4000, 1, 1); }
 };
 
 inline bool IsNull(const Date& d) { return d.year == -32768; }
 
-// The calendar operations and date texts are added in Date.cpp.
+inline bool operator==(Date a, Date b) { return a.day == b.day && a.month == b.month && a.year == b.year; }
+inline std::strong_ordering operator<=>(Date a, Date b)
+{
+	if(a.year != b.year)
+		return a.year <=> b.year;
+	if(a.month != b.month)
+		return a.month <=> b.month;
+	return a.day <=> b.day;
+}
+
+int operator-(Date a, Date b); // signed days from b to a
+Date operator+(Date a, int days);
+Date operator-(Date a, int days);
+inline Date& operator+=(Date& a, int days) { return a = a + days; }
+inline Date& operator-=(Date& a, int days) { return a = a - days; }
+
+bool IsLeapYear(int year);
+int GetDaysOfMonth(int month, int year); // 0 for a month outside 1..12
+int DayOfWeek(Date d);                   // 0 = Sunday .. 6 = Saturday
+Date AddMonths(Date d, int months);      // the day is cut to the new month's length
+Date AddYears(Date d, int years);
+Date GetSysDate();
+
+// Names in the given language (0 = the current one); English for languages without names;
+// "" for an index out of range.
+String DayName(int i, int lang = 0);   // 0 = Sunday
+String MonthName(int i, int lang = 0); // 0 = January
+
+// The date texts of the current language. The pattern places the year (%1), month (%2) and day
+// (%3) with printf flags and width, e.g. "%2:02d/%3:02d/%1:4d". The scan order is "mdy", "dmy"
+// or "ymd"; the filter lists the single-byte separators accepted between the three numbers.
+void SetDateFormat(const char* pattern);
+void SetDateScan(const char* order);
+void SetDateFilter(const char* separators);
+
+String Format(Date d); // "" for the Null date
+
+// Reads a typed date. A blank text gives the Null date with *ok true; a text that is not a
+// date of the calendar gives the Null date with *ok false.
+Date StrToDate(const char* text, bool* ok = nullptr);
 
 } // namespace Upp
 

@@ -15,14 +15,24 @@ constexpr int CHARSET_UTF8 = 255;
 constexpr int LNG_ENGLISH = LNG_('E', 'N', 'U', 'S');
 constexpr int SetLNGCharset(int lang, int charset) { return (lang & 0xFFFFF) | (charset << 20); }
 
+// One entry of a translation table: code 1 opens a key (its text is the en-US text), the
+// entries up to the next key are its translations, code 0 ends the table.
 struct LngEntry__ {
 	int lang;
 	const char* text;
 };
 
+// Sets the language of every later t_ lookup and switches the date pattern, the reading order
+// of typed dates and their separators to that language's.
 void SetLanguage(int lang);
 int GetCurrentLanguage();
+
+// The text of key in the current language. The framework's own table is searched before every
+// module; exact language and country first, then the language alone, else the key (for a key
+// "name\adefault", the default). The result lives as long as the tables and the key do.
 const char* t_GetLngString(const char* key);
+
+// Appends a table; it must stay in memory for the rest of the process (constant data).
 void AddModule(const LngEntry__* table, const char* name = nullptr);
 
 } // namespace Upp

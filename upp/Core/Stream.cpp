@@ -161,12 +161,13 @@ String LoadFile(const char* path, bool* ok)
 
 // Writes the whole content to a temporary file beside the target and renames it over the
 // target, so a crash or kill never leaves a torn file. A target that exists but may not be
-// written is left alone, as a plain overwrite would have been refused.
+// written, or is marked read-only (even for a user who could override that), is left alone,
+// as a plain overwrite would have been refused.
 bool SaveFileAtomic(const char* path, const String& data)
 {
 	QString name = QString::fromUtf8(path);
 	QFileInfo info(name);
-	if(info.exists() && (!info.isFile() || !info.isWritable()))
+	if(info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
 		return false;
 	QSaveFile f(name);
 	if(!f.open(QIODevice::WriteOnly))

@@ -4,6 +4,26 @@
 #include "Defs.h"
 
 namespace Upp {
+
+// A rich-text page: its title and its QTF text.
+struct Topic {
+	String title;
+	String text;
+	String link;
+	String label;
+};
+
+// Files a topic's compressed QTF (one zlib stream of exactly len bytes) under the package
+// and group named by the topic file, e.g. "<qimvor/app.tpp/all.i>" gives package "qimvor",
+// group "app". The data are kept by pointer, so they must outlive the process's use of them.
+// Registering the same package, group and topic again replaces the earlier record.
+void RegisterTopic__(const char* topicfile, const char* topic, const char* title, const byte* data, int len);
+
+// Fetches "package/group/topic", e.g. "qimvor/app/about$en-us". An unknown name, or data
+// that are not exactly one complete zlib stream, give an empty Topic.
+Topic GetTopic(const String& path);
+Topic GetTopic(const char* path);
+
 } // namespace Upp
 
 #endif

@@ -6,8 +6,6 @@ namespace Upp {
 
 const Nuller Null;
 
-static bool operator==(const Date& a, const Date& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
-
 int Value::GetType() const
 {
 	switch(v.index()) {

@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "Layout.h"
+
+int main(int argc, char** argv) { return Upp::RunGuiMain(argc, argv); }

@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Calculate difference in days or find a specific date]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Free for Personal Use]]}}&]
+[ {{10000 [s0;# [R Lunbrek is free for personal use. You may run it, copy it and give it to others at no charge.]&]
+[s0;# [R It is distributed under the terms of the ][R^https://www.gnu.org/licenses/gpl-3.0.html^ GNU General Public License][R , version 3 or any later version.]]}}&]
+[ {{10000@1 [s0;= [*R Disclaimer of Warranty]]}}&]
+[ {{10000 [s0;# [R2 THIS PROGRAM IS PROVIDED WITHOUT ANY WARRANTY, AS FAR AS APPLICABLE LAW PERMITS. EXCEPT WHERE STATED OTHERWISE IN WRITING, THE AUTHORS SUPPLY IT `"AS IS`", WITH NO WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING WARRANTIES OF MERCHANTABILITY OR FITNESS FOR A PARTICULAR PURPOSE. ALL RISK AS TO ITS QUALITY AND PERFORMANCE RESTS WITH YOU; SHOULD IT PROVE DEFECTIVE, YOU BEAR THE COST OF ANY NECESSARY SERVICING, REPAIR OR CORRECTION.]]}}&]
+[ {{10000@1 [s0;= [*R Limitation of Liability]]}}&]
+[ {{10000 [s0;# [R2 UNLESS APPLICABLE LAW REQUIRES IT OR IT WAS AGREED IN WRITING, NO AUTHOR OR DISTRIBUTOR OF THIS PROGRAM IS LIABLE TO YOU FOR DAMAGES OF ANY KIND, GENERAL, SPECIAL, INCIDENTAL OR CONSEQUENTIAL, ARISING FROM THE USE OF THE PROGRAM OR FROM BEING UNABLE TO USE IT, INCLUDING LOST OR DAMAGED DATA, EVEN IF SUCH A PARTY WAS TOLD THAT SUCH DAMAGES COULD OCCUR.]]}}]]

@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Calcular la diferencia en días o encontrar una fecha específica]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratis para uso personal]]}}&]
+[ {{10000 [s0;# [R Lunbrek es gratuito para uso personal. Puede ejecutarlo, copiarlo y regalarlo a otras personas sin coste alguno.]&]
+[s0;# [R Se distribuye según los términos de la ][R^https://www.gnu.org/licenses/gpl-3.0.html^ Licencia Pública General de GNU][R , versión 3 o cualquier versión posterior.]]}}&]
+[ {{10000@1 [s0;= [*R Renuncia de garantía]]}}&]
+[ {{10000 [s0;# [R2 EL PROGRAMA SE OFRECE SIN NINGUNA GARANTÍA, EN LA MEDIDA EN QUE LO PERMITA LA LEY APLICABLE. SALVO QUE SE INDIQUE LO CONTRARIO POR ESCRITO, LOS AUTORES LO PROPORCIONAN «TAL CUAL», SIN GARANTÍA DE NINGÚN TIPO, EXPRESA O IMPLÍCITA, INCLUIDAS LAS GARANTÍAS DE COMERCIABILIDAD O DE IDONEIDAD PARA UN FIN DETERMINADO. USTED ASUME TODO EL RIESGO EN CUANTO A SU CALIDAD Y RENDIMIENTO; SI RESULTARA DEFECTUOSO, USTED ASUMIRÁ EL COSTE DE TODO SERVICIO, REPARACIÓN O CORRECCIÓN NECESARIOS.]]}}&]
+[ {{10000@1 [s0;= [*R Limitación de la responsabilidad]]}}&]
+[ {{10000 [s0;# [R2 SALVO QUE LO EXIJA LA LEY APLICABLE O SE HAYA ACORDADO POR ESCRITO, NINGÚN AUTOR NI DISTRIBUIDOR DE ESTE PROGRAMA SERÁ RESPONSABLE ANTE USTED POR DAÑOS DE NINGÚN TIPO, GENERALES, ESPECIALES, INCIDENTALES O DERIVADOS, QUE RESULTEN DEL USO DEL PROGRAMA O DE LA IMPOSIBILIDAD DE USARLO, INCLUIDA LA PÉRDIDA O ALTERACIÓN DE DATOS, AUNQUE DICHA PARTE HAYA SIDO ADVERTIDA DE LA POSIBILIDAD DE TALES DAÑOS.]]}}]]

@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Calculer la différence en jours ou trouver une date précise]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratuit pour un usage personnel]]}}&]
+[ {{10000 [s0;# [R Lunbrek est gratuit pour un usage personnel. Vous pouvez l`'exécuter, le copier et le donner à d`'autres sans frais.]&]
+[s0;# [R Il est distribué selon les termes de la ][R^https://www.gnu.org/licenses/gpl-3.0.html^ Licence publique générale GNU][R , version 3 ou toute version ultérieure.]]}}&]
+[ {{10000@1 [s0;= [*R Exclusion de garantie]]}}&]
+[ {{10000 [s0;# [R2 LE PROGRAMME EST FOURNI SANS AUCUNE GARANTIE, DANS LA MESURE PERMISE PAR LA LOI APPLICABLE. SAUF MENTION CONTRAIRE ÉCRITE, LES AUTEURS LE FOURNISSENT « EN L`'ÉTAT », SANS GARANTIE D`'AUCUNE SORTE, EXPRESSE OU IMPLICITE, Y COMPRIS LES GARANTIES DE QUALITÉ MARCHANDE OU D`'ADÉQUATION À UN USAGE PARTICULIER. VOUS ASSUMEZ TOUT LE RISQUE QUANT À SA QUALITÉ ET À SES PERFORMANCES ; S`'IL S`'AVÈRE DÉFECTUEUX, LE COÛT DE TOUT ENTRETIEN, RÉPARATION OU CORRECTION NÉCESSAIRE EST À VOTRE CHARGE.]]}}&]
+[ {{10000@1 [s0;= [*R Limitation de responsabilité]]}}&]
+[ {{10000 [s0;# [R2 SAUF SI LA LOI APPLICABLE L`'EXIGE OU SI CELA A ÉTÉ CONVENU PAR ÉCRIT, AUCUN AUTEUR NI DISTRIBUTEUR DE CE PROGRAMME N`'EST RESPONSABLE ENVERS VOUS DE DOMMAGES DE QUELQUE NATURE QUE CE SOIT, GÉNÉRAUX, SPÉCIAUX, ACCESSOIRES OU INDIRECTS, RÉSULTANT DE L`'UTILISATION DU PROGRAMME OU DE L`'IMPOSSIBILITÉ DE L`'UTILISER, Y COMPRIS LA PERTE OU L`'ALTÉRATION DE DONNÉES, MÊME SI CETTE PARTIE A ÉTÉ AVERTIE DE LA POSSIBILITÉ DE TELS DOMMAGES.]]}}]]

@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Calcolare differenza in giorni o trovare una data specifica]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratuito per uso personale]]}}&]
+[ {{10000 [s0;# [R Lunbrek è gratuito per uso personale. Potete eseguirlo, copiarlo e regalarlo ad altri senza alcun costo.]&]
+[s0;# [R È distribuito secondo i termini della ][R^https://www.gnu.org/licenses/gpl-3.0.html^ GNU General Public License][R , versione 3 o qualsiasi versione successiva.]]}}&]
+[ {{10000@1 [s0;= [*R Esclusione di garanzia]]}}&]
+[ {{10000 [s0;# [R2 IL PROGRAMMA È FORNITO SENZA ALCUNA GARANZIA, NEI LIMITI CONSENTITI DALLA LEGGE APPLICABILE. SALVO DIVERSA INDICAZIONE SCRITTA, GLI AUTORI LO FORNISCONO «COSÌ COM`'È», SENZA GARANZIE DI ALCUN TIPO, ESPLICITE O IMPLICITE, COMPRESE LE GARANZIE DI COMMERCIABILITÀ O DI IDONEITÀ A UNO SCOPO PARTICOLARE. L`'INTERO RISCHIO RELATIVO ALLA QUALITÀ E ALLE PRESTAZIONI DEL PROGRAMMA È A VOSTRO CARICO; SE IL PROGRAMMA DOVESSE RISULTARE DIFETTOSO, SOSTERRETE IL COSTO DI OGNI ASSISTENZA, RIPARAZIONE O CORREZIONE NECESSARIA.]]}}&]
+[ {{10000@1 [s0;= [*R Limitazione di responsabilità]]}}&]
+[ {{10000 [s0;# [R2 SALVO QUANTO RICHIESTO DALLA LEGGE APPLICABILE O CONCORDATO PER ISCRITTO, NESSUN AUTORE O DISTRIBUTORE DI QUESTO PROGRAMMA È RESPONSABILE NEI VOSTRI CONFRONTI PER DANNI DI QUALSIASI TIPO, GENERALI, SPECIALI, INCIDENTALI O CONSEQUENZIALI, DERIVANTI DALL`'USO DEL PROGRAMMA O DALL`'IMPOSSIBILITÀ DI USARLO, COMPRESA LA PERDITA O L`'ALTERAZIONE DI DATI, ANCHE SE TALE PARTE ERA STATA AVVISATA DELLA POSSIBILITÀ DI TALI DANNI.]]}}]]

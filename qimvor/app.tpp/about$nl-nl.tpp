@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Bereken verschil in dagen of zoek een specifieke datum]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratis voor persoonlijk gebruik]]}}&]
+[ {{10000 [s0;# [R Lunbrek is gratis voor persoonlijk gebruik. U mag het uitvoeren, kopiëren en kosteloos aan anderen geven.]&]
+[s0;# [R Het wordt verspreid onder de voorwaarden van de ][R^https://www.gnu.org/licenses/gpl-3.0.html^ GNU General Public License][R , versie 3 of een latere versie.]]}}&]
+[ {{10000@1 [s0;= [*R Afwijzing van garantie]]}}&]
+[ {{10000 [s0;# [R2 HET PROGRAMMA WORDT ZONDER ENIGE GARANTIE GELEVERD, VOOR ZOVER HET TOEPASSELIJKE RECHT DAT TOESTAAT. TENZIJ SCHRIFTELIJK ANDERS VERMELD, LEVEREN DE AUTEURS HET „ZOALS HET IS”, ZONDER ENIGE UITDRUKKELIJKE OF STILZWIJGENDE GARANTIE, WAARONDER GARANTIES VAN VERKOOPBAARHEID OF GESCHIKTHEID VOOR EEN BEPAALD DOEL. HET VOLLEDIGE RISICO VOOR DE KWALITEIT EN DE WERKING VAN HET PROGRAMMA LIGT BIJ U; MOCHT HET GEBREKKIG BLIJKEN, DAN DRAAGT U DE KOSTEN VAN AL HET NODIGE ONDERHOUD, HERSTEL OF CORRECTIE.]]}}&]
+[ {{10000@1 [s0;= [*R Beperking van aansprakelijkheid]]}}&]
+[ {{10000 [s0;# [R2 TENZIJ HET TOEPASSELIJKE RECHT DIT VEREIST OF DIT SCHRIFTELIJK IS OVEREENGEKOMEN, IS GEEN ENKELE AUTEUR OF VERSPREIDER VAN DIT PROGRAMMA JEGENS U AANSPRAKELIJK VOOR SCHADE VAN WELKE AARD OOK, ALGEMEEN, BIJZONDER, INCIDENTEEL OF GEVOLGSCHADE, DIE VOORTVLOEIT UIT HET GEBRUIK VAN HET PROGRAMMA OF UIT DE ONMOGELIJKHEID HET TE GEBRUIKEN, MET INBEGRIP VAN VERLIES OF BESCHADIGING VAN GEGEVENS, ZELFS ALS DIE PARTIJ OP DE MOGELIJKHEID VAN ZULKE SCHADE WAS GEWEZEN.]]}}]]

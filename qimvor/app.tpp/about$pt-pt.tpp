@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Calcular diferença de dias ou encontrar uma data específica]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratuito para uso pessoal]]}}&]
+[ {{10000 [s0;# [R O Lunbrek é gratuito para uso pessoal. Pode executá`-lo, copiá`-lo e oferecê`-lo a outras pessoas sem qualquer custo.]&]
+[s0;# [R É distribuído nos termos da ][R^https://www.gnu.org/licenses/gpl-3.0.html^ Licença Pública Geral GNU][R , versão 3 ou qualquer versão posterior.]]}}&]
+[ {{10000@1 [s0;= [*R Renúncia da garantia]]}}&]
+[ {{10000 [s0;# [R2 O PROGRAMA É FORNECIDO SEM QUALQUER GARANTIA, NA MEDIDA PERMITIDA PELA LEI APLICÁVEL. SALVO INDICAÇÃO EM CONTRÁRIO POR ESCRITO, OS AUTORES FORNECEM`-NO «TAL COMO ESTÁ», SEM GARANTIA DE QUALQUER TIPO, EXPRESSA OU IMPLÍCITA, INCLUINDO AS GARANTIAS DE COMERCIALIZAÇÃO OU DE ADEQUAÇÃO A UM FIM ESPECÍFICO. TODO O RISCO QUANTO À QUALIDADE E AO DESEMPENHO DO PROGRAMA É SEU; SE ESTE SE REVELAR DEFEITUOSO, SUPORTARÁ O CUSTO DE TODA A ASSISTÊNCIA, REPARAÇÃO OU CORREÇÃO NECESSÁRIAS.]]}}&]
+[ {{10000@1 [s0;= [*R Limitação de Responsabilidade]]}}&]
+[ {{10000 [s0;# [R2 SALVO QUANDO EXIGIDO PELA LEI APLICÁVEL OU ACORDADO POR ESCRITO, NENHUM AUTOR OU DISTRIBUIDOR DESTE PROGRAMA SERÁ RESPONSÁVEL PERANTE SI POR DANOS DE QUALQUER NATUREZA, GERAIS, ESPECIAIS, ACIDENTAIS OU CONSEQUENCIAIS, RESULTANTES DA UTILIZAÇÃO DO PROGRAMA OU DA IMPOSSIBILIDADE DE O UTILIZAR, INCLUINDO A PERDA OU ALTERAÇÃO DE DADOS, MESMO QUE ESSA PARTE TENHA SIDO AVISADA DA POSSIBILIDADE DE TAIS DANOS.]]}}]]

@@ -1,0 +1,17 @@
+topic "";
+[ $$0,0#00000000000000000000000000000000:Default]
+[{_} 
+[ {{10000@0 [s0;= [@(28.170.200)+184 Lunbrek][@(28.170.200)*+150  ][@(28.170.200) Version 0.3.0]]
+::@1 [s0;= [R Se calculează diferența în zile sau găsi o anumită dată]]}}&]
+[ {{10000 [s0;# [R `[ For my grandmother, Ilse Marent `]]&]
+[s0;# [R © 2014`-2026 Lunbrek Team]&]
+[s0;# [R Author `: Daren Holvik]&]
+[s0;# [R E `-mail `: daren.holvik`@lunbrek.org]&]
+[s0;# [R Website `: ][R^http://www.lunbrek.org^ www.lunbrek.org]]}}&]
+[ {{10000@1 [s0;= [*R Gratuit pentru uz personal]]}}&]
+[ {{10000 [s0;# [R Lunbrek este gratuit pentru uz personal. Îl puteți rula, copia și oferi altora fără niciun cost.]&]
+[s0;# [R Este distribuit în condițiile ][R^https://www.gnu.org/licenses/gpl-3.0.html^ Licenței Publice Generale GNU][R , versiunea 3 sau orice versiune ulterioară.]]}}&]
+[ {{10000@1 [s0;= [*R Condiții de garanție]]}}&]
+[ {{10000 [s0;# [R2 PROGRAMUL ESTE FURNIZAT FĂRĂ NICIO GARANȚIE, ÎN MĂSURA PERMISĂ DE LEGEA APLICABILĂ. CU EXCEPȚIA CAZURILOR ÎN CARE SE PRECIZEAZĂ ALTFEL ÎN SCRIS, AUTORII ÎL FURNIZEAZĂ „CA ATARE”, FĂRĂ GARANȚII DE NICIUN FEL, EXPRESE SAU IMPLICITE, INCLUSIV GARANȚIILE DE VANDABILITATE SAU DE ADECVARE LA UN ANUMIT SCOP. ÎNTREGUL RISC PRIVIND CALITATEA ȘI PERFORMANȚA PROGRAMULUI VĂ APARȚINE; DACĂ PROGRAMUL SE DOVEDEȘTE DEFECT, SUPORTAȚI COSTUL TUTUROR SERVICIILOR, REPARAȚIILOR SAU CORECTURILOR NECESARE.]]}}&]
+[ {{10000@1 [s0;= [*R Limitarea răspunderii]]}}&]
+[ {{10000 [s0;# [R2 CU EXCEPȚIA CAZURILOR ÎN CARE LEGEA APLICABILĂ O CERE SAU S`-A CONVENIT ÎN SCRIS, NICIUN AUTOR ȘI NICIUN DISTRIBUITOR AL ACESTUI PROGRAM NU RĂSPUNDE FAȚĂ DE DUMNEAVOASTRĂ PENTRU DAUNE DE ORICE FEL, GENERALE, SPECIALE, ACCIDENTALE SAU INDIRECTE, REZULTATE DIN UTILIZAREA PROGRAMULUI SAU DIN IMPOSIBILITATEA DE A`-L UTILIZA, INCLUSIV PIERDEREA SAU DETERIORAREA DATELOR, CHIAR DACĂ ACEASTĂ PARTE A FOST AVERTIZATĂ ASUPRA POSIBILITĂȚII UNOR ASTFEL DE DAUNE.]]}}]]

@@ -1,0 +1,159 @@
+// Geometry and order of the five layouts, as the zoom turns layout units into pixels.
+#include "apptest.h"
+
+namespace {
+
+int X(int x) { return Ctrl::HorzLayoutZoom(x); }
+int Y(int y) { return Ctrl::VertLayoutZoom(y); }
+
+// Expected rectangle from layout units: left and width, top and height, with -1 width or
+// height meaning "anchored to the far edge, leaving r units" given in the second field.
+struct Item {
+	const char* id;
+	int l, w, t, h;
+	bool hsize = false, vsize = false;
+};
+
+Rect Expect(const Item& it, Size parent)
+{
+	int x = X(it.l), y = Y(it.t);
+	int cx = it.hsize ? parent.cx - X(it.l) - X(it.w) : X(it.w);
+	int cy = it.vsize ? parent.cy - Y(it.t) - Y(it.h) : Y(it.h);
+	return RectC(x, y, cx, cy);
+}
+
+void CheckLayout(Ctrl& parent, Size layout, const std::vector<Item>& items, const char* name)
+{
+	ASSERT_EQ(parent.GetLayoutId(), name);
+	ASSERT_EQ(parent.GetChildCount(), (int)items.size()) << name;
+	Size sz = Ctrl::LayoutZoom(layout);
+	for(int i = 0; i < (int)items.size(); i++) {
+		Ctrl* c = parent.GetIndexChild(i);
+		EXPECT_EQ(c->GetLayoutId(), items[i].id) << name << " item " << i;
+		EXPECT_EQ(c->GetRect(), Expect(items[i], sz)) << name << " " << items[i].id;
+	}
+}
+
+const std::vector<Item> TAB = {
+	{ "tab", 4, 380, 48, 240 }, { "wbpage", 308, 80, 292, 19 }, { "dv___2", 4, 120, 288, 21 }, { "logo", 4, 380, 4, 40 } };
+
+const std::vector<Item> DIFF = {
+	{ "frdt", 80, 100, 12, 24 },
+	{ "from", 4, 72, 12, 24 },
+	{ "to", 184, 108, 12, 24, true },
+	{ "todt", 264, 100, 12, 24 },
+	{ "bcal", 4, 360, 92, 32 },
+	{ "totdiff", 4, 132, 180, 24 },
+	{ "lunbrek", 140, 224, 180, 4, false, true },
+	{ "diff", 4, 4, 128, 59, true, true },
+	{ "result", 4, 360, 152, 32, false, true },
+	{ "frmdtinfo", 4, 188, 40, 24, true },
+	{ "todtinfo", 184, 180, 40, 24 },
+	{ "opdftp", 4, 360, 68, 20 },
+};
+
+const std::vector<Item> DATE = {
+	{ "day", 252, 56, 68, 96, false, true },
+	{ "month", 124, 68, 68, 24 },
+	{ "year", 4, 60, 68, 96, false, true },
+	{ "frmdate", 80, 100, 12, 152, false, true },
+	{ "swop", 0, 176, 16, 20 }, // centred, checked apart
+	{ "yr", 68, 52, 68, 24 },
+	{ "mn", 196, 52, 68, 24 },
+	{ "ds", 312, 52, 68, 24 },
+	{ "from", 4, 72, 12, 24 },
+	{ "bcalc", 4, 360, 96, 32 },
+	{ "date", 4, 72, 132, 24 },
+	{ "strdate", 80, 100, 132, 24 },
+	{ "finday", 184, 68, 132, 24 },
+	{ "stres", 4, 360, 160, 24 },
+	{ "strdayname", 256, 108, 132, 24 },
+	{ "frmdtinfo", 4, 4, 40, 24, true },
+};
+
+const std::vector<Item> INFO = { { "info", 4, 328, 8, 32, false, true }, { "ok", 260, 72, 216, 24 } };
+
+const std::vector<Item> SETT = {
+	{ "lang", 12, 200, 20, 20 }, { "ok", 72, 72, 56, 24 }, { "cancel", 148, 72, 56, 24 }, { "lng", 4, 216, 4, 48 } };
+
+} // namespace
+
+TEST_F(AppTest, EveryItemSitsWhereItsLayoutPutsIt)
+{
+	CheckLayout(app, Size(388, 328), TAB, "tabLayout");
+	CheckLayout(app.diffPage, Size(368, 208), DIFF, "qimvorLayout");
+	std::vector<Item> date = DATE;
+	Ctrl* swop = app.datePage.GetIndexChild(4);
+	Size page = Ctrl::LayoutZoom(368, 188);
+	date[4].l = (page.cx - X(176)) / 2 + X(92);
+	CheckLayout(app.datePage, Size(368, 188), date, "dateLayout");
+	EXPECT_EQ(swop->GetRect().left, (page.cx - X(176)) / 2 + X(92));
+}
+
+TEST_F(AppTest, DialogsAreLaidOutAnewAtEachOpeningWithOneOfEachWidget)
+{
+	for(int round = 0; round < 3; round++) {
+		CtrlLayout(app.info, "About");
+		CheckLayout(app.info, Size(336, 244), INFO, "infoLayout");
+		CtrlLayout(app.sett, "Settings");
+		CheckLayout(app.sett, Size(224, 84), SETT, "settLayout");
+		EXPECT_EQ(app.sett.GetMinSize(), app.sett.AddFrameSize(Ctrl::LayoutZoom(224, 84)));
+		EXPECT_EQ(app.sett.GetSize(), Ctrl::LayoutZoom(224, 84));
+	}
+}
+
+TEST_F(AppTest, AnchoredItemsFollowTheirParentsSize)
+{
+	app.datePage.SetRect(0, 0, X(368) + 40, Y(188) + 30);
+	Size sz(X(368) + 40, Y(188) + 30);
+	EXPECT_EQ(app.datePage.frmdtinfo.GetRect(), RectC(X(4), Y(40), sz.cx - X(4) - X(4), Y(24)));
+	EXPECT_EQ(app.datePage.day.GetRect(), RectC(X(252), Y(68), X(56), sz.cy - Y(68) - Y(96)));
+	EXPECT_EQ(app.datePage.swop.GetRect().left, (sz.cx - X(176)) / 2 + X(92));
+	// A fixed item does not move.
+	EXPECT_EQ(app.datePage.bcalc.GetRect(), RectC(X(4), Y(96), X(360), Y(32)));
+}
+
+TEST_F(AppTest, LayoutSettingsAreApplied)
+{
+	auto& d = app.diffPage;
+	auto& p = app.datePage;
+	EXPECT_EQ(d.to.GetAlign(), ALIGN_RIGHT);
+	EXPECT_EQ(d.todtinfo.GetAlign(), ALIGN_RIGHT);
+	EXPECT_EQ(d.result.GetAlign(), ALIGN_CENTER);
+	EXPECT_TRUE(d.result.GetFont().IsBold());
+	EXPECT_TRUE(d.lunbrek.GetFont().IsBold());
+	EXPECT_EQ(d.from.GetAlign(), ALIGN_LEFT);
+	EXPECT_FALSE(d.from.GetFont().IsBold());
+	EXPECT_EQ(p.day.GetAlign(), ALIGN_RIGHT);
+	EXPECT_EQ(p.month.GetAlign(), ALIGN_CENTER);
+	EXPECT_EQ(p.stres.GetAlign(), ALIGN_CENTER);
+	EXPECT_TRUE(p.strdate.GetFont().IsBold());
+	EXPECT_TRUE(p.strdayname.GetFont().IsBold());
+	for(EditIntSpin* f : { &p.yr, &p.mn, &p.ds }) {
+		EXPECT_EQ(f->GetMin(), 0);
+		EXPECT_EQ(f->GetMax(), 999);
+		EXPECT_TRUE(f->IsNotNull());
+	}
+	EXPECT_FALSE(d.frdt.IsSelectAll());
+	EXPECT_FALSE(d.todt.IsSelectAll());
+	EXPECT_TRUE(p.frmdate.IsSelectAll());
+	EXPECT_EQ(app.dv___2.GetText(), "© 2014-2026 Lunbrek Team");
+}
+
+TEST(MainWindow, RightAfterConstructionItHasNoTabsNoMenuAndTheLayoutSize)
+{
+	qimvor app;
+	EXPECT_EQ(app.tab.GetCount(), 0);
+	EXPECT_EQ(app.menu.GetCount(), 0);
+	EXPECT_EQ(app.GetTitle(), "Lunbrek v0.3.0");
+	EXPECT_FALSE(app.IsSizeable());
+	EXPECT_TRUE(app.HasMinimizeBox());
+	EXPECT_FALSE(app.HasMaximizeBox());
+	// The view keeps the layout's size below the menu bar.
+	EXPECT_EQ(app.GetView().GetSize(), Ctrl::LayoutZoom(388, 328));
+	EXPECT_EQ(app.GetSize(), app.AddFrameSize(Ctrl::LayoutZoom(388, 328)));
+	EXPECT_EQ(app.diffPage.GetSize(), Ctrl::LayoutZoom(368, 208));
+	EXPECT_EQ(app.datePage.GetSize(), Ctrl::LayoutZoom(368, 188));
+	EXPECT_EQ(app.diffPage.opdftp.GetCount(), 0);
+	EXPECT_TRUE(app.logo.GetImage().IsEmpty());
+}

@@ -1,0 +1,246 @@
+// The whole program from its entry: configuration file, first-start dialog, main window,
+// stored bytes. Steps run from a timer while the program's own loops run.
+#include "apptest.h"
+
+#include <QComboBox>
+#include <QScreen>
+
+#include <deque>
+#include <fstream>
+
+using namespace testutil;
+
+namespace {
+
+String Bytes(std::initializer_list<int> b)
+{
+	String s;
+	for(int x : b)
+		s += (char)x;
+	return s;
+}
+
+String WithIndex(int i)
+{
+	String s = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
+	s[6] = (char)(i & 255);
+	s[7] = (char)((i >> 8) & 255);
+	s[8] = (char)((i >> 16) & 255);
+	s[9] = (char)((i >> 24) & 255);
+	return s;
+}
+
+const String NO_LANGUAGE = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x01, 0x65, 0x6E, 0x64, 0, 0x0A, 0, 0, 0 });
+
+String ReadConfig()
+{
+	std::ifstream f(ConfigFile(), std::ios::binary);
+	if(!f)
+		return "<missing>";
+	return String(std::istreambuf_iterator<char>(f), {});
+}
+
+void WriteConfig(const String& s) { std::ofstream(ConfigFile(), std::ios::binary) << s; }
+
+qimvor* MainWindow()
+{
+	for(QWidget* w : QApplication::topLevelWidgets())
+		if(w->windowTitle() == "Lunbrek v0.3.0")
+			return dynamic_cast<qimvor*>(Ctrl::FromQWidget(w));
+	return nullptr;
+}
+
+bool MainShown()
+{
+	qimvor* q = MainWindow();
+	return q && q->IsOpen();
+}
+
+// Steps of a user, each waiting for its condition, run while the program's loops spin.
+class Script {
+	struct Step {
+		std::function<bool()> ready;
+		std::function<void()> act;
+	};
+	std::deque<Step> steps;
+	QTimer timer;
+
+public:
+	Script()
+	{
+		timer.setInterval(5);
+		QObject::connect(&timer, &QTimer::timeout, [this] {
+			if(!steps.empty() && steps.front().ready()) {
+				Step s = steps.front();
+				steps.pop_front();
+				s.act();
+			}
+		});
+		timer.start();
+	}
+	Script& When(std::function<bool()> ready, std::function<void()> act)
+	{
+		steps.push_back({ ready, act });
+		return *this;
+	}
+	bool Done() const { return steps.empty(); }
+};
+
+TopWindow* Modal() { return dynamic_cast<TopWindow*>(Ctrl::FromQWidget(QApplication::activeModalWidget())); }
+
+void RunProgram() { Upp::GetGuiMain()(); }
+
+struct Startup : ::testing::Test {
+	void SetUp() override { remove(ConfigFile().c_str()); }
+	void TearDown() override { remove(ConfigFile().c_str()); }
+};
+
+} // namespace
+
+TEST_F(Startup, StoredEnglishOpensWithoutDialogAndIsStoredAgain)
+{
+	WriteConfig(WithIndex(0));
+	bool sawDialog = false;
+	Script s;
+	s.When([] { return MainShown() || QApplication::activeModalWidget(); },
+	       [&] {
+		       sawDialog = QApplication::activeModalWidget() != nullptr;
+		       qimvor* q = MainWindow();
+		       ASSERT_TRUE(q);
+		       EXPECT_EQ(q->tab.GetTabText(0), "Day Difference");
+		       q->GetQWidget()->close(); // the close box
+	       });
+	RunProgram();
+	EXPECT_FALSE(sawDialog);
+	EXPECT_TRUE(s.Done());
+	EXPECT_EQ(ReadConfig(), WithIndex(0));
+}
+
+TEST_F(Startup, EachStoredIndexSelectsItsLanguageAndIsKept)
+{
+	struct Case {
+		int index;
+		const char* caption;
+	} cases[] = { { 9, "Diferența Zi" }, { 2, "Diferencia Días" }, { 10, "Day Difference" }, { -1, "Day Difference" } };
+	for(const Case& c : cases) {
+		WriteConfig(WithIndex(c.index));
+		std::string caption;
+		Script s;
+		s.When(MainShown, [&] {
+			caption = MainWindow()->tab.GetTabText(0);
+			MainWindow()->Exit();
+		});
+		RunProgram();
+		EXPECT_EQ(caption, c.caption) << c.index;
+		EXPECT_EQ(ReadConfig(), WithIndex(c.index)) << c.index;
+	}
+}
+
+TEST_F(Startup, FirstStartAsksAloneAndInsistsOnAChoice)
+{
+	int oks = 0;
+	bool mainShownEarly = false;
+	std::vector<std::string> names;
+	Script s;
+	auto pressOk = [&] {
+		qimvor* q = MainWindow();
+		mainShownEarly |= MainShown();
+		EXPECT_FALSE(q->sett.cancel.IsShown());
+		EXPECT_FALSE(q->sett.HasCloseBox());
+		EXPECT_EQ(q->sett.lang.GetIndex(), -1);
+		oks++;
+		Click(q->sett.ok);
+	};
+	s.When([] { return Modal() != nullptr; },
+	       [&] {
+		       qimvor* q = MainWindow();
+		       for(int i = 0; i < q->sett.lang.GetCount(); i++)
+			       names.push_back(q->sett.lang.GetValue(i));
+		       EXPECT_EQ(q->sett.GetTitle(), "Settings");
+		       EXPECT_EQ(q->sett.lng.GetLabel(), "Language");
+		       EXPECT_EQ(q->sett.lang.GetDropLines(), 8);
+		       pressOk();
+	       })
+		.When([&] { return Modal() != nullptr && oks == 1; }, pressOk)
+		.When([&] { return Modal() != nullptr && oks == 2; },
+	              [&] {
+			      qimvor* q = MainWindow();
+			      auto* combo = qobject_cast<QComboBox*>(q->sett.lang.GetQWidget());
+			      combo->setCurrentIndex(6);
+			      emit combo->activated(6);
+			      mainShownEarly |= MainShown();
+			      Click(q->sett.ok);
+		      })
+		.When(MainShown, [&] {
+			qimvor* q = MainWindow();
+			EXPECT_EQ(q->tab.GetTabText(0), "Differenza Giorno");
+			EXPECT_EQ(q->tab.GetCount(), 2);
+			EXPECT_EQ(Modal(), nullptr);
+			q->GetQWidget()->close();
+		});
+	RunProgram();
+	EXPECT_TRUE(s.Done());
+	EXPECT_FALSE(mainShownEarly);
+	EXPECT_EQ(names, (std::vector<std::string>{ "English", "Français", "Español", "Português", "Русский", "Deutsch",
+	                                            "Italiano", "中国的", "Nederlands", "Românesc" }));
+	EXPECT_EQ(ReadConfig(), WithIndex(6));
+}
+
+TEST_F(Startup, ClosingTheFirstStartDialogEndsWithoutTheMainWindow)
+{
+	bool mainShown = false;
+	Script s;
+	s.When([] { return Modal() != nullptr; }, [&] { QApplication::activeModalWidget()->close(); });
+	QTimer watch;
+	QObject::connect(&watch, &QTimer::timeout, [&] { mainShown |= MainShown(); });
+	watch.start(1);
+	RunProgram();
+	EXPECT_TRUE(s.Done());
+	EXPECT_FALSE(mainShown);
+	EXPECT_EQ(ReadConfig(), NO_LANGUAGE);
+}
+
+TEST_F(Startup, DamagedFilesCostOnlyTheFirstStartQuestion)
+{
+	String wrongLength = WithIndex(3);
+	wrongLength[14] = 0x20;
+	String cases[] = { wrongLength, WithIndex(3).substr(0, 17), "garbage", "" };
+	for(const String& bytes : cases) {
+		WriteConfig(bytes);
+		bool asked = false;
+		Script s;
+		s.When([] { return Modal() != nullptr; },
+		       [&] {
+			       asked = true;
+			       qimvor* q = MainWindow();
+			       q->sett.lang.SetData(3);
+			       Click(q->sett.ok);
+		       })
+			.When(MainShown, [] { MainWindow()->Exit(); });
+		RunProgram();
+		EXPECT_TRUE(asked);
+		EXPECT_EQ(ReadConfig(), WithIndex(3));
+	}
+}
+
+TEST_F(Startup, TheMainWindowIsFixedInSizeCentredAndTitled)
+{
+	WriteConfig(WithIndex(5));
+	Script s;
+	s.When(MainShown, [] {
+		qimvor* q = MainWindow();
+		QWidget* w = q->GetQWidget();
+		EXPECT_EQ(w->windowTitle(), "Lunbrek v0.3.0");
+		EXPECT_EQ(w->minimumSize(), w->maximumSize());
+		EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+		EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+		EXPECT_TRUE(w->windowFlags() & Qt::WindowCloseButtonHint);
+		EXPECT_FALSE(w->windowIcon().isNull());
+		QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+		EXPECT_LE(std::abs(w->geometry().center().x() - screen.center().x()), 2);
+		EXPECT_LE(std::abs(w->geometry().center().y() - screen.center().y()), 2);
+		q->Exit();
+	});
+	RunProgram();
+	EXPECT_TRUE(s.Done());
+}

@@ -1,0 +1,245 @@
+// The settings frame, the packed integer, value serialization and the file store.
+#include <Core/Core.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Upp;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Stores what the main window stores: a version, then one value.
+struct Settings {
+	Value lang;
+	void Serialize(Stream& s)
+	{
+		int version = 0;
+		s / version;
+		s % lang;
+	}
+};
+
+String Bytes(std::initializer_list<int> b)
+{
+	String s;
+	for(int x : b)
+		s += (char)x;
+	return s;
+}
+
+String Hex(const String& s)
+{
+	String r;
+	char b[4];
+	for(unsigned char c : s) {
+		snprintf(b, sizeof b, "%02X ", c);
+		r += b;
+	}
+	return r;
+}
+
+struct TempDir {
+	fs::path path;
+	TempDir()
+	{
+		char tmpl[] = "/tmp/lunbrek-test-XXXXXX";
+		path = mkdtemp(tmpl);
+	}
+	~TempDir()
+	{
+		fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+		fs::remove_all(path);
+	}
+	String File(const char* name) const { return (path / name).string(); }
+};
+
+void Write(const String& path, const String& data)
+{
+	std::ofstream(path, std::ios::binary) << data;
+}
+
+String Read(const String& path)
+{
+	std::ifstream f(path, std::ios::binary);
+	return String(std::istreambuf_iterator<char>(f), {});
+}
+
+const String ENGLISH = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
+const String ROMANIAN = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 9, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
+const String NONE = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x01, 0x65, 0x6E, 0x64, 0, 0x0A, 0, 0, 0 });
+
+} // namespace
+
+TEST(SettingsFrame, StoresTheExactBytes)
+{
+	struct Case {
+		Value lang;
+		String bytes;
+	} cases[] = { { 0, ENGLISH }, { 9, ROMANIAN }, { Value(), NONE } };
+	for(const Case& c : cases) {
+		Settings s{ c.lang };
+		EXPECT_EQ(Hex(StoreToString(SerializeTFn(s))), Hex(c.bytes));
+	}
+}
+
+TEST(SettingsFrame, LoadsWellFormedAndOddButReadableFiles)
+{
+	struct Case {
+		const char* what;
+		String bytes;
+		Value expect;
+	} cases[] = {
+		{ "english", ENGLISH, 0 },
+		{ "romanian", ROMANIAN, 9 },
+		{ "no language", NONE, Value() },
+		{ "version byte 0x00", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x00, 0x02, 5, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 }), 5 },
+		{ "version byte 0x02", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x02, 0x02, 5, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 }), 5 },
+		{ "bytes after the length", ENGLISH + "garbage", 0 },
+		{ "index outside 0..9", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 42, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 }), 42 },
+		{ "negative index", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0xFF, 0xFF, 0xFF, 0xFF, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 }), -1 },
+		{ "text value", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x04, 0x03, 'a', 'b', 0x65, 0x6E, 0x64, 0, 0x0D, 0, 0, 0 }), "ab" },
+	};
+	for(const Case& c : cases) {
+		Settings s;
+		EXPECT_TRUE(LoadFromString(SerializeTFn(s), c.bytes)) << c.what;
+		EXPECT_EQ(s.lang, c.expect) << c.what;
+		EXPECT_EQ(s.lang.GetType(), c.expect.GetType()) << c.what;
+	}
+}
+
+TEST(SettingsFrame, DamagedFilesLoadNothingAndKeepThePreviousValue)
+{
+	String wrong_length = ENGLISH;
+	wrong_length[14] = 0x0F;
+	String no_end = ENGLISH;
+	no_end[11] = 'x';
+	String type_unknown = ENGLISH;
+	type_unknown[5] = 0x63;
+	struct Case {
+		const char* what;
+		String bytes;
+	} cases[] = {
+		{ "wrong length word", wrong_length },
+		{ "missing end marker", no_end },
+		{ "missing last byte", ENGLISH.substr(0, 17) },
+		{ "empty file", "" },
+		{ "wrong start marker", "DATA" + ENGLISH.substr(4) },
+		{ "unknown type", type_unknown },
+		{ "negative type", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF }) },
+		{ "text longer than the file", Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x04, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F }) },
+		{ "only the start marker", "data" },
+	};
+	for(const Case& c : cases) {
+		Settings s{ 3 };
+		EXPECT_FALSE(LoadFromString(SerializeTFn(s), c.bytes)) << c.what;
+		EXPECT_EQ(s.lang, Value(3)) << c.what;
+		Settings n;
+		EXPECT_FALSE(LoadFromString(SerializeTFn(n), c.bytes)) << c.what;
+		EXPECT_TRUE(n.lang.IsVoid()) << c.what;
+	}
+}
+
+TEST(PackedInteger, RoundTripsAcrossTheOneByteLimit)
+{
+	for(int n : { -1, 0, 1, 252, 253, 254, 255, 1000, 70000, INT_MAX - 1 }) {
+		StringStream out;
+		int x = n;
+		out / x;
+		String bytes = out.GetResult();
+		EXPECT_EQ(bytes.size(), n + 1 >= 0 && n + 1 <= 254 ? 1u : 5u) << n;
+		StringStream in(bytes);
+		int y = 12345;
+		in / y;
+		EXPECT_EQ(y, n);
+	}
+}
+
+TEST(ValueSerialization, RoundTripsEveryStoredType)
+{
+	Value cases[] = { Value(), 0, -7, INT_MAX, String("Deutsch"), String(), Date(2014, 10, 3) };
+	for(Value v : cases) {
+		StringStream out;
+		out % v;
+		StringStream in(out.GetResult());
+		Value r = 99;
+		in % r;
+		EXPECT_EQ(r, v);
+		EXPECT_EQ(r.GetType(), v.GetType());
+	}
+}
+
+TEST(ConfigFile, IsTheExecutableTitleWithCfgBesideIt)
+{
+	String exe = GetExeFilePath();
+	EXPECT_EQ(ConfigFile(), GetFileFolder(exe) + "/" + GetExeTitle() + ".cfg");
+	EXPECT_EQ(GetFileTitle("/a/b/name.exe"), "name");
+	EXPECT_EQ(GetFileTitle("/a/b/name"), "name");
+	EXPECT_EQ(GetFileFolder("/a/b/name.exe"), "/a/b");
+}
+
+TEST(SettingsFile, StoresAndLoadsBack)
+{
+	TempDir dir;
+	String file = dir.File("x.cfg");
+	Settings a{ 9 };
+	EXPECT_TRUE(StoreToFile(a, file.c_str()));
+	EXPECT_EQ(Hex(Read(file)), Hex(ROMANIAN));
+	Settings b;
+	EXPECT_TRUE(LoadFromFile(b, file.c_str()));
+	EXPECT_EQ(b.lang, Value(9));
+	// A missing file loads nothing and leaves the value alone.
+	Settings c{ 4 };
+	EXPECT_FALSE(LoadFromFile(c, dir.File("missing.cfg").c_str()));
+	EXPECT_EQ(c.lang, Value(4));
+}
+
+TEST(SettingsFile, StoreReplacesAtomicallyAndLeavesNoTemporaryFile)
+{
+	TempDir dir;
+	String file = dir.File("x.cfg");
+	Write(file, String(1000, 'x'));
+	Settings a{ 0 };
+	EXPECT_TRUE(StoreToFile(a, file.c_str()));
+	EXPECT_EQ(Hex(Read(file)), Hex(ENGLISH));
+	int files = 0;
+	for(auto& e : fs::directory_iterator(dir.path)) {
+		(void)e;
+		files++;
+	}
+	EXPECT_EQ(files, 1);
+}
+
+TEST(SettingsFile, UnwritablePlacesStoreNothingAndKeepTheOldFile)
+{
+	if(geteuid() == 0)
+		GTEST_SKIP() << "root may write anywhere";
+	TempDir dir;
+	String file = dir.File("x.cfg");
+	Write(file, ROMANIAN);
+	chmod(file.c_str(), 0444);
+	Settings a{ 0 };
+	EXPECT_FALSE(StoreToFile(a, file.c_str()));
+	EXPECT_EQ(Hex(Read(file)), Hex(ROMANIAN));
+
+	TempDir locked;
+	chmod(locked.path.c_str(), 0555);
+	EXPECT_FALSE(StoreToFile(a, locked.File("y.cfg").c_str()));
+	EXPECT_FALSE(fs::exists(locked.path / "y.cfg"));
+}
+
+TEST(SettingsFile, ReadOnlyFileIsLeftAloneEvenForRoot)
+{
+	TempDir dir;
+	String file = dir.File("x.cfg");
+	Write(file, ROMANIAN);
+	chmod(file.c_str(), 0444);
+	Settings a{ 0 };
+	EXPECT_FALSE(StoreToFile(a, file.c_str()));
+	EXPECT_EQ(Hex(Read(file)), Hex(ROMANIAN));
+	EXPECT_FALSE(StoreToFile(a, dir.File("no/such/folder/y.cfg").c_str()));
+}

@@ -1,0 +1,362 @@
+#include "Ctrl.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace Upp {
+
+// Follows size changes of a control's widget and view, to place frames and children.
+class Ctrl::Watcher : public QObject {
+	Ctrl& ctrl;
+
+public:
+	explicit Watcher(Ctrl& c) : ctrl(c) {}
+	bool eventFilter(QObject* o, QEvent* e) override
+	{
+		if(e->type() == QEvent::Resize) {
+			if(o == ctrl.widget && ctrl.view != ctrl.widget)
+				ctrl.LayoutFrames();
+			if(o == ctrl.view)
+				ctrl.PlaceChildren();
+		}
+		return false;
+	}
+};
+
+static const char* CTRL_PROPERTY = "upp_ctrl";
+
+Ctrl::Ctrl() { SetWidget(new QWidget); }
+
+Ctrl::Ctrl(QWidget* w) { SetWidget(w); }
+
+void Ctrl::SetWidget(QWidget* w, QWidget* v)
+{
+	if(watcher) {
+		if(widget)
+			widget->removeEventFilter(watcher);
+		if(view)
+			view->removeEventFilter(watcher);
+	}
+	else
+		watcher = new Watcher(*this);
+	widget = w;
+	view = v ? v : w;
+	widget->setProperty(CTRL_PROPERTY, QVariant::fromValue((void*)this));
+	widget->installEventFilter(watcher);
+	if(view != widget)
+		view->installEventFilter(watcher);
+}
+
+Ctrl::~Ctrl()
+{
+	for(CtrlFrame* f : std::vector<CtrlFrame*>(frames))
+		f->FrameRemove();
+	frames.clear();
+	// Children belong to their owners: take their widgets out before ours is deleted.
+	for(Ctrl* c : children) {
+		c->parent = nullptr;
+		c->widget->hide();
+		c->widget->setParent(nullptr);
+	}
+	children.clear();
+	if(parent)
+		parent->RemoveChild(this);
+	widget->removeEventFilter(watcher);
+	if(view != widget)
+		view->removeEventFilter(watcher);
+	delete watcher;
+	delete widget;
+}
+
+Ctrl* Ctrl::FromQWidget(const QWidget* w)
+{
+	for(; w; w = w->parentWidget()) {
+		QVariant v = w->property(CTRL_PROPERTY);
+		if(v.isValid())
+			return (Ctrl*)v.value<void*>();
+	}
+	return nullptr;
+}
+
+static void Resolve(const Ctrl::Logc& c, int len, int& at, int& size)
+{
+	switch(c.align) {
+	case Ctrl::RIGHT:
+		size = c.b;
+		at = len - c.a - c.b;
+		break;
+	case Ctrl::SIZE:
+		at = c.a;
+		size = len - c.a - c.b;
+		break;
+	case Ctrl::CENTER:
+		size = c.a;
+		at = (len - c.a) / 2 + c.b;
+		break;
+	default:
+		at = c.a;
+		size = c.b;
+		break;
+	}
+	if(size < 0)
+		size = 0;
+}
+
+void Ctrl::PlaceChild(Ctrl& c)
+{
+	if(!c.haspos)
+		return;
+	int x, cx, y, cy;
+	Resolve(c.pos.x, view->width(), x, cx);
+	Resolve(c.pos.y, view->height(), y, cy);
+	c.widget->setGeometry(x, y, cx, cy);
+}
+
+void Ctrl::PlaceChildren()
+{
+	for(Ctrl* c : children)
+		PlaceChild(*c);
+}
+
+void Ctrl::LayoutFrames()
+{
+	if(view == widget)
+		return;
+	int y = 0;
+	for(CtrlFrame* f : frames) {
+		int h = f->FrameHeight();
+		f->FrameLayout(0, y, widget->width(), h);
+		y += h;
+	}
+	view->setGeometry(0, y, widget->width(), std::max(0, widget->height() - y));
+}
+
+Ctrl& Ctrl::SetPos(LogPos p)
+{
+	pos = p;
+	haspos = true;
+	if(parent)
+		parent->PlaceChild(*this);
+	return *this;
+}
+
+static Ctrl::Logc MakeLogc(int align, int a, int b)
+{
+	Ctrl::Logc c;
+	c.align = align;
+	c.a = a;
+	c.b = b;
+	return c;
+}
+
+#define POSX(align, a, b)                                                                          \
+	{                                                                                          \
+		LogPos p = pos;                                                                    \
+		p.x = MakeLogc(align, a, b);                                                       \
+		if(!haspos)                                                                        \
+			p.y = MakeLogc(LEFT, 0, widget->height());                          \
+		return SetPos(p);                                                                  \
+	}
+#define POSY(align, a, b)                                                                          \
+	{                                                                                          \
+		LogPos p = pos;                                                                    \
+		p.y = MakeLogc(align, a, b);                                                       \
+		if(!haspos)                                                                        \
+			p.x = MakeLogc(LEFT, 0, widget->width());                                  \
+		return SetPos(p);                                                                  \
+	}
+
+Ctrl& Ctrl::LeftPos(int l, int w) POSX(LEFT, l, w)
+Ctrl& Ctrl::RightPos(int r, int w) POSX(RIGHT, r, w)
+Ctrl& Ctrl::HSizePos(int l, int r) POSX(SIZE, l, r)
+Ctrl& Ctrl::HCenterPos(int w, int d) POSX(CENTER, w, d)
+Ctrl& Ctrl::TopPos(int t, int h) POSY(LEFT, t, h)
+Ctrl& Ctrl::BottomPos(int b, int h) POSY(RIGHT, b, h)
+Ctrl& Ctrl::VSizePos(int t, int b) POSY(SIZE, t, b)
+Ctrl& Ctrl::VCenterPos(int h, int d) POSY(CENTER, h, d)
+
+Ctrl& Ctrl::SetRect(const Rect& r)
+{
+	if(parent) {
+		LogPos p;
+		p.x = MakeLogc(LEFT, r.left, r.Width());
+		p.y = MakeLogc(LEFT, r.top, r.Height());
+		return SetPos(p);
+	}
+	widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+	widget->resize(r.Width(), r.Height());
+	return *this;
+}
+
+Rect Ctrl::GetRect() const
+{
+	QRect r = widget->geometry();
+	return RectC(r.x(), r.y(), r.width(), r.height());
+}
+
+Size Ctrl::GetSize() const { return Size(widget->width(), widget->height()); }
+
+Rect Ctrl::GetView() const
+{
+	if(view == widget)
+		return Rect(GetSize());
+	QRect r = view->geometry();
+	return RectC(r.x(), r.y(), r.width(), r.height());
+}
+
+Rect Ctrl::GetScreenRect() const
+{
+	QPoint p = widget->mapToGlobal(QPoint(0, 0));
+	return RectC(p.x(), p.y(), widget->width(), widget->height());
+}
+
+void Ctrl::Add(Ctrl& c)
+{
+	if(c.parent == this) {
+		// Already ours: move it to the end, never add it twice.
+		children.erase(std::find(children.begin(), children.end(), &c));
+		children.push_back(&c);
+		c.widget->raise();
+		PlaceChild(c);
+		return;
+	}
+	if(c.parent)
+		c.parent->RemoveChild(&c);
+	c.parent = this;
+	children.push_back(&c);
+	bool hidden = c.widget->isHidden() && c.widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
+	c.widget->setParent(view);
+	PlaceChild(c);
+	if(!hidden)
+		c.widget->show();
+}
+
+void Ctrl::RemoveChild(Ctrl* c)
+{
+	auto it = std::find(children.begin(), children.end(), c);
+	if(it == children.end())
+		return;
+	children.erase(it);
+	c->parent = nullptr;
+	c->widget->hide();
+	c->widget->setParent(nullptr);
+}
+
+void Ctrl::Remove()
+{
+	if(parent)
+		parent->RemoveChild(this);
+}
+
+bool Ctrl::HotKey(int key)
+{
+	for(Ctrl* c : children)
+		if(c->HotKey(key))
+			return true;
+	return false;
+}
+
+void Ctrl::SetData(const Value&) {}
+
+Value Ctrl::GetData() const { return Value(); }
+
+bool Ctrl::Accept()
+{
+	for(Ctrl* c : children)
+		if(!c->Accept())
+			return false;
+	return true;
+}
+
+void Ctrl::Serialize(Stream& s)
+{
+	Value x;
+	if(s.IsStoring())
+		x = GetData();
+	s % x;
+	if(s.IsLoading())
+		SetData(x);
+}
+
+void Ctrl::Show(bool b) { widget->setVisible(b); }
+
+bool Ctrl::IsShown() const { return !widget->isHidden(); }
+
+bool Ctrl::IsVisible() const { return widget->isVisible(); }
+
+void Ctrl::Enable(bool b) { widget->setEnabled(b); }
+
+bool Ctrl::IsEnabled() const { return widget->isEnabled(); }
+
+void Ctrl::Refresh() { widget->update(); }
+
+void Ctrl::SetFocus() { widget->setFocus(); }
+
+void Ctrl::AddFrame(CtrlFrame& f)
+{
+	frames.push_back(&f);
+	f.FrameAdd(*this);
+	LayoutFrames();
+}
+
+void Ctrl::RemoveFrame(CtrlFrame& f)
+{
+	auto it = std::find(frames.begin(), frames.end(), &f);
+	if(it == frames.end())
+		return;
+	frames.erase(it);
+	LayoutFrames();
+}
+
+Size Ctrl::AddFrameSize(Size sz) const
+{
+	for(CtrlFrame* f : frames)
+		sz.cy += f->FrameHeight();
+	return sz;
+}
+
+// The layouts were drawn for a standard font whose 52 letters measure 312 pixels across and
+// whose line is 13 pixels high; other fonts scale them in proportion.
+static const int REF_LETTERS_WIDTH = 312;
+static const int REF_FONT_HEIGHT = 13;
+
+static void GetZoom(Zoom& h, Zoom& v)
+{
+	static Zoom hz, vz;
+	static bool done = false;
+	if(!done && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+		QFontMetrics fm(QApplication::font());
+		int w = fm.horizontalAdvance("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+		hz = Zoom(w, REF_LETTERS_WIDTH);
+		vz = Zoom(fm.height(), REF_FONT_HEIGHT);
+		done = true;
+	}
+	h = hz;
+	v = vz;
+}
+
+Zoom Ctrl::GetHorzZoom()
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return h;
+}
+
+Zoom Ctrl::GetVertZoom()
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return v;
+}
+
+static int Scale(int x, Zoom z) { return z.d ? int(((long long)x * z.m + (x < 0 ? -z.d : z.d) / 2) / z.d) : x; }
+
+int Ctrl::HorzLayoutZoom(int cx) { return Scale(cx, GetHorzZoom()); }
+
+int Ctrl::VertLayoutZoom(int cy) { return Scale(cy, GetVertZoom()); }
+
+ParentCtrl::ParentCtrl() {}
+
+} // namespace Upp

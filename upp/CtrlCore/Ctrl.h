@@ -1,0 +1,177 @@
+#ifndef UPP_CTRLCORE_CTRL_H
+#define UPP_CTRLCORE_CTRL_H
+
+#include <Core/Core.h>
+
+#include <vector>
+
+class QWidget;
+class QEventLoop;
+
+namespace Upp {
+
+class Ctrl;
+
+enum { K_ENTER = 13, K_ESCAPE = 27 };
+
+// Something attached to the border of a control (the menu bar of a window). It takes a
+// band of the control's area and leaves the rest as the control's view.
+class CtrlFrame {
+public:
+	virtual ~CtrlFrame() = default;
+	virtual void FrameAdd(Ctrl& parent) = 0;
+	virtual void FrameRemove() = 0;
+	virtual int FrameHeight() const = 0; // height of the band at the top
+	virtual void FrameLayout(int x, int y, int cx, int cy) = 0;
+};
+
+// One control owns one QWidget for its whole life. Children are plain members of their
+// owners; the Qt parent only places the widget, it never deletes another control's widget.
+class Ctrl {
+public:
+	enum { LEFT, RIGHT, SIZE, CENTER };
+	struct Logc {
+		int align = LEFT;
+		int a = 0, b = 0;
+	};
+	struct LogPos {
+		Logc x, y;
+	};
+
+protected:
+	QWidget* widget = nullptr; // the whole control
+	QWidget* view = nullptr;   // where children live (differs from widget when frames exist)
+	Ctrl* parent = nullptr;
+	std::vector<Ctrl*> children;
+	std::vector<CtrlFrame*> frames;
+	LogPos pos;
+	bool haspos = false;
+	String layoutid;
+	class Watcher;
+	Watcher* watcher = nullptr;
+
+	explicit Ctrl(QWidget* w);
+	void SetWidget(QWidget* w, QWidget* v = nullptr);
+	void PlaceChild(Ctrl& c);
+	void PlaceChildren();
+	virtual void LayoutFrames();
+	friend class Watcher;
+
+public:
+	Event<> WhenAction;
+
+	Ctrl();
+	Ctrl(const Ctrl&) = delete;
+	Ctrl& operator=(const Ctrl&) = delete;
+	virtual ~Ctrl();
+
+	// Logical placement, resolved against the parent's view whenever it changes size.
+	Ctrl& SetPos(LogPos p);
+	Ctrl& LeftPos(int l, int w);
+	Ctrl& RightPos(int r, int w);
+	Ctrl& HSizePos(int l, int r);
+	Ctrl& HCenterPos(int w, int d = 0);
+	Ctrl& TopPos(int t, int h);
+	Ctrl& BottomPos(int b, int h);
+	Ctrl& VSizePos(int t, int b);
+	Ctrl& VCenterPos(int h, int d = 0);
+	Ctrl& LeftPosZ(int l, int w) { return LeftPos(HorzLayoutZoom(l), HorzLayoutZoom(w)); }
+	Ctrl& RightPosZ(int r, int w) { return RightPos(HorzLayoutZoom(r), HorzLayoutZoom(w)); }
+	Ctrl& HSizePosZ(int l, int r) { return HSizePos(HorzLayoutZoom(l), HorzLayoutZoom(r)); }
+	Ctrl& HCenterPosZ(int w, int d = 0) { return HCenterPos(HorzLayoutZoom(w), HorzLayoutZoom(d)); }
+	Ctrl& TopPosZ(int t, int h) { return TopPos(VertLayoutZoom(t), VertLayoutZoom(h)); }
+	Ctrl& BottomPosZ(int b, int h) { return BottomPos(VertLayoutZoom(b), VertLayoutZoom(h)); }
+	Ctrl& VSizePosZ(int t, int b) { return VSizePos(VertLayoutZoom(t), VertLayoutZoom(b)); }
+	Ctrl& VCenterPosZ(int h, int d = 0) { return VCenterPos(VertLayoutZoom(h), VertLayoutZoom(d)); }
+	LogPos GetPos() const { return pos; }
+
+	virtual Ctrl& SetRect(const Rect& r);
+	Ctrl& SetRect(int x, int y, int cx, int cy) { return SetRect(RectC(x, y, cx, cy)); }
+	Rect GetRect() const;         // in the parent's view
+	Size GetSize() const;         // of the whole control
+	Rect GetView() const;         // the view inside the control, frames excluded
+	Rect GetScreenRect() const;
+
+	void Add(Ctrl& c);
+	void AddChild(Ctrl* c) { Add(*c); }
+	void RemoveChild(Ctrl* c);
+	void Remove();
+	Ctrl* GetParent() const { return parent; }
+	int GetChildCount() const { return (int)children.size(); }
+	Ctrl* GetIndexChild(int i) const { return children[i]; }
+	Ctrl* GetFirstChild() const { return children.empty() ? nullptr : children.front(); }
+
+	Ctrl& LayoutId(const char* id)
+	{
+		layoutid = id;
+		return *this;
+	}
+	String GetLayoutId() const { return layoutid; }
+
+	// Enter and Escape reach the controls of a window through this; a control that acts on
+	// the key returns true.
+	virtual bool HotKey(int key);
+
+	virtual void SetData(const Value& v);
+	virtual Value GetData() const;
+	virtual bool Accept();
+	virtual void Serialize(Stream& s);
+
+	void Action() const { WhenAction(); }
+	Ctrl& operator<<(const Event<>& e)
+	{
+		WhenAction << e;
+		return *this;
+	}
+	Ctrl& operator<<=(const Event<>& e)
+	{
+		WhenAction = e;
+		return *this;
+	}
+
+	void Show(bool b = true);
+	void Hide() { Show(false); }
+	bool IsShown() const;
+	bool IsVisible() const;
+	void Enable(bool b = true);
+	void Disable() { Enable(false); }
+	bool IsEnabled() const;
+	void Refresh();
+	void SetFocus();
+
+	virtual void AddFrame(CtrlFrame& f);
+	void RemoveFrame(CtrlFrame& f);
+	int GetFrameCount() const { return (int)frames.size(); }
+	Size AddFrameSize(Size sz) const;
+	Size AddFrameSize(int cx, int cy) const { return AddFrameSize(Size(cx, cy)); }
+
+	// Layout units to pixels, scaled with the standard font so the fixed layouts grow with it.
+	static int HorzLayoutZoom(int cx);
+	static int VertLayoutZoom(int cy);
+	static Size LayoutZoom(int cx, int cy) { return Size(HorzLayoutZoom(cx), VertLayoutZoom(cy)); }
+	static Size LayoutZoom(Size sz) { return LayoutZoom(sz.cx, sz.cy); }
+	static Zoom GetHorzZoom();
+	static Zoom GetVertZoom();
+
+	QWidget* GetQWidget() const { return widget; }
+	QWidget* GetQView() const { return view; }
+	static Ctrl* FromQWidget(const QWidget* w);
+};
+
+// A plain panel that holds other controls.
+class ParentCtrl : public Ctrl {
+	Size minsize;
+
+public:
+	ParentCtrl();
+	ParentCtrl& SetMinSize(Size sz)
+	{
+		minsize = sz;
+		return *this;
+	}
+	Size GetMinSize() const { return minsize; }
+};
+
+} // namespace Upp
+
+#endif

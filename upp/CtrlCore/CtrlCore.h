@@ -1,0 +1,11 @@
+#ifndef UPP_CTRLCORE_CTRLCORE_H
+#define UPP_CTRLCORE_CTRLCORE_H
+
+#include <Core/Core.h>
+
+#include "Ctrl.h"
+#include "Font.h"
+#include "Layout.h"
+#include "TopWindow.h"
+
+#endif

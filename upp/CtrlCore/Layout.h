@@ -1,0 +1,44 @@
+#ifndef UPP_CTRLCORE_LAYOUT_H
+#define UPP_CTRLCORE_LAYOUT_H
+
+#include "Ctrl.h"
+
+namespace Upp {
+
+// Applies a window's or panel's layout: its items, then its size (zoomed layout size plus
+// the frames it has now) as minimum size and as its rectangle from (0, 0).
+template <class T> void CtrlLayout(T& ctrl)
+{
+	InitLayout(ctrl, ctrl, ctrl, ctrl);
+	Size sz = ctrl.AddFrameSize(Ctrl::LayoutZoom(T::GetLayoutSize()));
+	ctrl.SetMinSize(sz);
+	ctrl.SetRect(Rect(sz));
+}
+
+template <class T> void CtrlLayout(T& ctrl, const char* title)
+{
+	CtrlLayout(ctrl);
+	ctrl.Title(title);
+}
+
+template <class T> void CtrlLayout(T& ctrl, const String& title) { CtrlLayout(ctrl, title.c_str()); }
+
+// The application's main function, run by the process entry point of upp_guimain inside a
+// QApplication.
+typedef void (*GuiMainFn)();
+void SetGuiMain(GuiMainFn fn);
+GuiMainFn GetGuiMain();
+int RunGuiMain(int argc, char** argv);
+
+struct GuiMainRegistrar {
+	explicit GuiMainRegistrar(GuiMainFn fn) { SetGuiMain(fn); }
+};
+
+} // namespace Upp
+
+#define GUI_APP_MAIN                                                                               \
+	static void GuiMainFn_();                                                                  \
+	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                              \
+	static void GuiMainFn_()
+
+#endif

@@ -1,0 +1,266 @@
+#include "TopWindow.h"
+
+#include "ImageQt.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWidget>
+
+namespace Upp {
+
+
+// The window widget hands its close requests and default keys to the TopWindow.
+class TopWindow::Window : public QWidget {
+	TopWindow& owner;
+
+public:
+	explicit Window(TopWindow& o) : owner(o) {}
+
+protected:
+	void closeEvent(QCloseEvent* e) override
+	{
+		e->ignore();
+		owner.Close();
+	}
+	void keyPressEvent(QKeyEvent* e) override
+	{
+		int k = e->key();
+		if(k == Qt::Key_Return || k == Qt::Key_Enter)
+			owner.KeyAction(true);
+		else if(k == Qt::Key_Escape)
+			owner.KeyAction(false);
+		else
+			QWidget::keyPressEvent(e);
+	}
+};
+
+TopWindow::TopWindow() : Ctrl(nullptr)
+{
+	QWidget* w = new Window(*this);
+	QWidget* v = new QWidget(w);
+	SetWidget(w, v);
+	SyncFlags();
+}
+
+TopWindow::~TopWindow()
+{
+	while(!loops.empty()) {
+		loops.back()->exit(IDEXIT);
+		loops.pop_back();
+	}
+}
+
+void TopWindow::SyncFlags()
+{
+	Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+	if(!noclosebox)
+		f |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+	if(minimizebox)
+		f |= Qt::WindowMinimizeButtonHint;
+	if(maximizebox)
+		f |= Qt::WindowMaximizeButtonHint;
+	bool visible = widget->isVisible();
+	if(widget->windowFlags() != f) {
+		widget->setWindowFlags(f);
+		if(visible)
+			widget->show();
+	}
+	SyncSize();
+}
+
+// A window that is not sizeable keeps the size the program gave it.
+void TopWindow::SyncSize()
+{
+	if(sizeable) {
+		widget->setMinimumSize(minsize.cx, minsize.cy);
+		widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+	}
+	else
+		widget->setFixedSize(widget->size());
+}
+
+TopWindow& TopWindow::Title(const char* t)
+{
+	title = t;
+	widget->setWindowTitle(QString::fromUtf8(t));
+	return *this;
+}
+
+TopWindow& TopWindow::Sizeable(bool b)
+{
+	sizeable = b;
+	SyncFlags();
+	return *this;
+}
+
+TopWindow& TopWindow::MinimizeBox(bool b)
+{
+	minimizebox = b;
+	SyncFlags();
+	return *this;
+}
+
+TopWindow& TopWindow::MaximizeBox(bool b)
+{
+	maximizebox = b;
+	SyncFlags();
+	return *this;
+}
+
+TopWindow& TopWindow::NoCloseBox(bool b)
+{
+	noclosebox = b;
+	SyncFlags();
+	return *this;
+}
+
+TopWindow& TopWindow::CenterScreen()
+{
+	centerscreen = true;
+	return *this;
+}
+
+TopWindow& TopWindow::Icon(const Image& img)
+{
+	icon = img;
+	widget->setWindowIcon(img.IsEmpty() ? QIcon() : QIcon(QPixmap::fromImage(ToQImage(img))));
+	return *this;
+}
+
+TopWindow& TopWindow::SetMinSize(Size sz)
+{
+	minsize = sz;
+	SyncSize();
+	return *this;
+}
+
+// The view keeps its size when a frame is added, so a window laid out before its menu bar
+// was attached grows by the bar instead of clipping its bottom row.
+void TopWindow::AddFrame(CtrlFrame& f)
+{
+	Size view = GetView().GetSize();
+	if(frames.empty())
+		view = GetSize();
+	Ctrl::AddFrame(f);
+	minsize.cy += f.FrameHeight();
+	SetRect(RectC(widget->x(), widget->y(), view.cx, view.cy + AddFrameSize(Size()).cy));
+}
+
+Ctrl& TopWindow::SetRect(const Rect& r)
+{
+	widget->setMinimumSize(0, 0);
+	widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+	// An open window keeps its place on the screen when it is laid out again.
+	if(widget->isVisible())
+		widget->resize(r.Width(), r.Height());
+	else
+		widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+	LayoutFrames();
+	SyncSize();
+	return *this;
+}
+
+void TopWindow::Place()
+{
+	QWidget* owner = QApplication::activeWindow();
+	QRect area;
+	if(!centerscreen && owner && owner != widget && owner->isVisible())
+		area = owner->frameGeometry();
+	else if(QScreen* s = QGuiApplication::primaryScreen())
+		area = s->availableGeometry();
+	if(area.isValid())
+		widget->move(area.center() - QPoint(widget->width() / 2, widget->height() / 2));
+}
+
+void TopWindow::Open()
+{
+	if(widget->isVisible())
+		return;
+	SyncFlags();
+	Place();
+	widget->show();
+	widget->activateWindow();
+	widget->raise();
+}
+
+bool TopWindow::IsOpen() const { return widget->isVisible(); }
+
+int TopWindow::Run(bool appmodal)
+{
+	if(appmodal)
+		widget->setWindowModality(Qt::ApplicationModal);
+	Open();
+	QEventLoop loop;
+	loops.push_back(&loop);
+	loop.exec();
+	loops.pop_back();
+	return exitcode;
+}
+
+int TopWindow::Execute()
+{
+	widget->setWindowModality(Qt::ApplicationModal);
+	int code = Run();
+	if(loops.empty())
+		widget->hide();
+	return code;
+}
+
+void TopWindow::Break(int id)
+{
+	exitcode = id;
+	if(!loops.empty())
+		loops.back()->exit(id);
+}
+
+bool TopWindow::AcceptBreak(int id)
+{
+	if(!Accept())
+		return false;
+	Break(id);
+	return true;
+}
+
+void TopWindow::Reject() {}
+
+void TopWindow::RejectBreak(int id)
+{
+	Reject();
+	Break(id);
+}
+
+// A close request ends the loop the window runs in: as its reject action where it has one,
+// else plainly. Outside a loop it just closes the window.
+void TopWindow::Close()
+{
+	if(InLoop()) {
+		if(HasAction(IDCANCEL))
+			RejectBreak(IDCANCEL);
+		else
+			Break(IDEXIT);
+		return;
+	}
+	widget->hide();
+}
+
+void TopWindow::Acceptor(Ctrl& c, int id)
+{
+	Event<> e([this, id] { AcceptBreak(id); });
+	c.WhenAction = e;
+	actions[id] = e;
+}
+
+void TopWindow::Rejector(Ctrl& c, int id)
+{
+	Event<> e([this, id] { RejectBreak(id); });
+	c.WhenAction = e;
+	actions[id] = e;
+}
+
+void TopWindow::KeyAction(bool enter) { HotKey(enter ? K_ENTER : K_ESCAPE); }
+
+} // namespace Upp

@@ -1,0 +1,134 @@
+#include "Bar.h"
+
+#include <CtrlCore/ImageQt.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace Upp {
+
+static QString Q(const char* s) { return QString::fromUtf8(s); }
+
+// The entries of a submenu are rebuilt each time it opens.
+static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder);
+
+static void AddCommand(QWidget* target, const char* text, const Image& img, const Event<>& cb)
+{
+	auto* a = new QAction(Q(text), target);
+	if(!img.IsEmpty())
+		a->setIcon(QIcon(QPixmap::fromImage(ToQImage(img))));
+	QObject::connect(a, &QAction::triggered, [cb] { cb(); });
+	target->addAction(a);
+}
+
+class PopupBar : public Bar {
+	QMenu* menu;
+
+public:
+	explicit PopupBar(QMenu* m) : menu(m) {}
+	Item& Add(const char* text, const Event<Bar&>& submenu) override
+	{
+		AddSubmenu(menu->addMenu(Q(text)), submenu);
+		return item;
+	}
+	Item& Add(const char* text, const Image& img, const Event<>& cb) override
+	{
+		AddCommand(menu, text, img, cb);
+		return item;
+	}
+};
+
+static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder)
+{
+	QObject::connect(menu, &QMenu::aboutToShow, [menu, builder] {
+		for(QAction* a : menu->actions()) {
+			menu->removeAction(a);
+			a->deleteLater();
+		}
+		PopupBar b(menu);
+		builder(b);
+	});
+}
+
+MenuBar::MenuBar() : Ctrl(new QMenuBar)
+{
+	bar = static_cast<QMenuBar*>(widget);
+	bar->setNativeMenuBar(false);
+}
+
+MenuBar::~MenuBar()
+{
+	if(owner)
+		owner->RemoveFrame(*this);
+	FrameRemove();
+}
+
+void MenuBar::Clear()
+{
+	for(QAction* a : bar->actions()) {
+		bar->removeAction(a);
+		if(QMenu* m = a->menu())
+			m->deleteLater();
+		a->deleteLater();
+	}
+}
+
+void MenuBar::Set(const Event<Bar&>& menu)
+{
+	Clear();
+	menu(*this);
+}
+
+int MenuBar::GetCount() const { return (int)bar->actions().size(); }
+
+String MenuBar::GetText(int i) const { return bar->actions()[i]->text().toStdString(); }
+
+Bar::Item& MenuBar::Add(const char* text, const Event<Bar&>& submenu)
+{
+	auto* m = new QMenu(Q(text), bar);
+	bar->addMenu(m);
+	AddSubmenu(m, submenu);
+	return item;
+}
+
+Bar::Item& MenuBar::Add(const char* text, const Image& img, const Event<>& cb)
+{
+	AddCommand(bar, text, img, cb);
+	return item;
+}
+
+void MenuBar::FrameAdd(Ctrl& parent)
+{
+	owner = &parent;
+	bar->setParent(parent.GetQWidget());
+	bar->show();
+}
+
+void MenuBar::FrameRemove()
+{
+	if(!owner)
+		return;
+	owner = nullptr;
+	bar->hide();
+	bar->setParent(nullptr);
+}
+
+// The band the bar takes does not change with its entries: it is measured on a bar that
+// holds one.
+int MenuBar::FrameHeight() const
+{
+	static int h = 0;
+	if(!h) {
+		QMenuBar probe;
+		probe.setNativeMenuBar(false);
+		probe.setFont(bar->font());
+		probe.addMenu("File");
+		h = probe.sizeHint().height();
+	}
+	return h;
+}
+
+void MenuBar::FrameLayout(int x, int y, int cx, int cy) { bar->setGeometry(x, y, cx, cy); }
+
+} // namespace Upp

@@ -1,0 +1,56 @@
+#ifndef UPP_CTRLLIB_BAR_H
+#define UPP_CTRLLIB_BAR_H
+
+#include <CtrlCore/CtrlCore.h>
+
+class QMenu;
+class QMenuBar;
+
+namespace Upp {
+
+// What a menu builder fills: the menu bar itself, or one of its drop-down menus.
+class Bar {
+public:
+	class Item {};
+
+	virtual ~Bar() = default;
+	// A submenu, filled by the builder each time it opens.
+	virtual Item& Add(const char* text, const Event<Bar&>& submenu) = 0;
+	// A command with an image.
+	virtual Item& Add(const char* text, const Image& img, const Event<>& cb) = 0;
+	Item& Add(const String& text, const Event<Bar&>& submenu) { return Add(text.c_str(), submenu); }
+	Item& Add(const String& text, const Image& img, const Event<>& cb) { return Add(text.c_str(), img, cb); }
+
+protected:
+	Item item;
+};
+
+class MenuBar : public Ctrl, public Bar, public CtrlFrame {
+	QMenuBar* bar;
+	Ctrl* owner = nullptr;
+
+public:
+	MenuBar();
+	~MenuBar() override;
+
+	// Clears the bar and runs the builder at once; the builder is not kept.
+	void Set(const Event<Bar&>& menu);
+	void Clear();
+	int GetCount() const;
+	String GetText(int i) const;
+
+	using Bar::Add;
+	Item& Add(const char* text, const Event<Bar&>& submenu) override;
+	Item& Add(const char* text, const Image& img, const Event<>& cb) override;
+
+	void FrameAdd(Ctrl& parent) override;
+	void FrameRemove() override;
+	int FrameHeight() const override;
+	void FrameLayout(int x, int y, int cx, int cy) override;
+
+	QMenuBar* GetQMenuBar() const { return bar; }
+};
+
+} // namespace Upp
+
+#endif

@@ -1,0 +1,329 @@
+#include "Widgets.h"
+
+#include <CtrlCore/ImageQt.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace Upp {
+
+static QString Q(const char* s) { return QString::fromUtf8(s); }
+
+LabelBase::LabelBase() : Ctrl(new QLabel)
+{
+	label = static_cast<QLabel*>(widget);
+	label->setTextFormat(Qt::PlainText);
+	label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+LabelBase& LabelBase::SetText(const char* t)
+{
+	text = t;
+	label->setText(Q(t));
+	return *this;
+}
+
+LabelBase& LabelBase::SetAlign(int a)
+{
+	align = a;
+	Qt::Alignment h = a == ALIGN_CENTER ? Qt::AlignHCenter : a == ALIGN_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+	label->setAlignment(h | Qt::AlignVCenter);
+	return *this;
+}
+
+LabelBase& LabelBase::SetFont(Font f)
+{
+	font = f;
+	label->setFont(f.ToQFont());
+	return *this;
+}
+
+LabelBox::LabelBox() : Ctrl(new QGroupBox)
+{
+	box = static_cast<QGroupBox*>(widget);
+	// The box is drawn over the controls it frames (it is added after them), so it must
+	// not take their mouse input.
+	box->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+LabelBox& LabelBox::SetLabel(const char* t)
+{
+	text = t;
+	box->setTitle(Q(t));
+	return *this;
+}
+
+Button::Button() : Ctrl(new QPushButton)
+{
+	button = static_cast<QPushButton*>(widget);
+	button->setAutoDefault(false);
+	QObject::connect(button, &QPushButton::clicked, [this] { Action(); });
+}
+
+Button& Button::SetLabel(const char* t)
+{
+	text = t;
+	button->setText(Q(t));
+	return *this;
+}
+
+bool Button::HotKey(int key)
+{
+	if(((key == K_ENTER && ok) || (key == K_ESCAPE && cancel)) && IsVisible() && IsEnabled()) {
+		button->click();
+		return true;
+	}
+	return false;
+}
+
+Switch::Switch()
+{
+	group = new QButtonGroup(widget);
+	auto* box = new QHBoxLayout(widget);
+	box->setContentsMargins(0, 0, 0, 0);
+	box->setSpacing(0);
+	QObject::connect(group, &QButtonGroup::idClicked, [this](int id) {
+		if(id < 0 || id >= (int)values.size() || values[id] == value)
+			return;
+		value = values[id];
+		Action();
+	});
+}
+
+Switch::~Switch() { Reset(); }
+
+Switch& Switch::Add(const Value& v, const char* label)
+{
+	auto* b = new QRadioButton(Q(label), widget);
+	group->addButton(b, (int)values.size());
+	static_cast<QHBoxLayout*>(widget->layout())->addWidget(b, 1);
+	values.push_back(v);
+	Select();
+	return *this;
+}
+
+String Switch::GetLabel(int i) const { return group->button(i)->text().toStdString(); }
+
+void Switch::Reset()
+{
+	for(QAbstractButton* b : group->buttons()) {
+		group->removeButton(b);
+		delete b;
+	}
+	values.clear();
+}
+
+void Switch::Select()
+{
+	group->setExclusive(false);
+	for(int i = 0; i < (int)values.size(); i++) {
+		QSignalBlocker block(group->button(i));
+		group->button(i)->setChecked(!IsNull(value) && values[i] == value);
+	}
+	group->setExclusive(true);
+}
+
+void Switch::SetData(const Value& v)
+{
+	value = v;
+	Select();
+}
+
+EditIntSpin::EditIntSpin() : Ctrl(new QSpinBox)
+{
+	spin = static_cast<QSpinBox*>(widget);
+	spin->setRange(INT_MIN + 1, INT_MAX);
+	spin->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+	spin->setKeyboardTracking(true);
+	QObject::connect(spin, &QSpinBox::valueChanged, [this](int) { Action(); });
+}
+
+EditIntSpin& EditIntSpin::Min(int n)
+{
+	QSignalBlocker block(spin);
+	spin->setMinimum(n);
+	Refresh();
+	return *this;
+}
+
+EditIntSpin& EditIntSpin::Max(int n)
+{
+	QSignalBlocker block(spin);
+	spin->setMaximum(n);
+	Refresh();
+	return *this;
+}
+
+EditIntSpin& EditIntSpin::NotNull(bool b)
+{
+	notnull = b;
+	Refresh();
+	return *this;
+}
+
+int EditIntSpin::GetMin() const { return spin->minimum(); }
+
+int EditIntSpin::GetMax() const { return spin->maximum(); }
+
+void EditIntSpin::SetData(const Value& v)
+{
+	QSignalBlocker block(spin);
+	int n = v;
+	spin->setValue(IsNull(n) ? spin->minimum() : n);
+}
+
+// The spin box keeps its last accepted number while its text is being edited, and puts it
+// back when editing ends on a text that is no number in range.
+Value EditIntSpin::GetData() const { return spin->value(); }
+
+String EditIntSpin::GetText() const { return spin->text().toStdString(); }
+
+DropList::DropList() : Ctrl(new QComboBox)
+{
+	combo = static_cast<QComboBox*>(widget);
+	QObject::connect(combo, &QComboBox::activated, [this](int i) {
+		if(i < 0 || i >= (int)keys.size())
+			return;
+		value = keys[i];
+		Action();
+	});
+}
+
+void DropList::Sync()
+{
+	QSignalBlocker block(combo);
+	int idx = -1;
+	for(int i = 0; i < (int)keys.size(); i++)
+		if(!IsNull(value) && keys[i] == value) {
+			idx = i;
+			break;
+		}
+	combo->setCurrentIndex(idx);
+}
+
+DropList& DropList::Add(const Value& key, const char* text)
+{
+	{
+		QSignalBlocker block(combo);
+		combo->addItem(Q(text));
+	}
+	keys.push_back(key);
+	Sync();
+	return *this;
+}
+
+void DropList::ClearList()
+{
+	QSignalBlocker block(combo);
+	combo->clear();
+	keys.clear();
+}
+
+DropList& DropList::SetDropLines(int n)
+{
+	combo->setMaxVisibleItems(n);
+	return *this;
+}
+
+int DropList::GetDropLines() const { return combo->maxVisibleItems(); }
+
+String DropList::GetValue(int i) const { return combo->itemText(i).toStdString(); }
+
+int DropList::GetIndex() const { return combo->currentIndex(); }
+
+void DropList::SetData(const Value& v)
+{
+	value = v;
+	Sync();
+}
+
+TabCtrl::TabCtrl() : Ctrl(new QTabWidget) { tabs = static_cast<QTabWidget*>(widget); }
+
+TabCtrl::~TabCtrl()
+{
+	// The pages are owned elsewhere; keep Qt from deleting their widgets with ours.
+	for(Ctrl* p : std::vector<Ctrl*>(pages))
+		Remove(*p);
+}
+
+TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
+{
+	page.Remove();
+	pages.push_back(&page);
+	tabs->addTab(page.GetQWidget(), Q(text));
+	return *this;
+}
+
+void TabCtrl::Remove(Ctrl& page)
+{
+	auto it = std::find(pages.begin(), pages.end(), &page);
+	if(it == pages.end())
+		return;
+	pages.erase(it);
+	int i = tabs->indexOf(page.GetQWidget());
+	if(i >= 0)
+		tabs->removeTab(i);
+	page.GetQWidget()->hide();
+	page.GetQWidget()->setParent(nullptr);
+}
+
+int TabCtrl::GetCount() const { return tabs->count(); }
+
+int TabCtrl::Get() const { return tabs->currentIndex(); }
+
+void TabCtrl::Set(int i) { tabs->setCurrentIndex(i); }
+
+String TabCtrl::GetTabText(int i) const { return tabs->tabText(i).toStdString(); }
+
+Ctrl* TabCtrl::GetPage(int i) const { return Ctrl::FromQWidget(tabs->widget(i)); }
+
+ImageCtrl::ImageCtrl() : Ctrl(new QLabel)
+{
+	label = static_cast<QLabel*>(widget);
+	label->setAlignment(Qt::AlignCenter);
+}
+
+ImageCtrl& ImageCtrl::SetImage(const Image& m)
+{
+	img = m;
+	label->setPixmap(m.IsEmpty() ? QPixmap() : QPixmap::fromImage(ToQImage(m)));
+	return *this;
+}
+
+void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel)
+{
+	int layout = QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout);
+	if(layout == QDialogButtonBox::MacLayout || layout == QDialogButtonBox::GnomeLayout) {
+		Ctrl::LogPos p = ok.GetPos();
+		ok.SetPos(cancel.GetPos());
+		cancel.SetPos(p);
+	}
+}
+
+void PromptOK(const char* text)
+{
+	QWidget* owner = QApplication::activeWindow();
+	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), Q(text),
+	                QMessageBox::NoButton, owner);
+	box.addButton(Q(t_("OK")), QMessageBox::AcceptRole);
+	box.exec();
+}
+
+void LaunchWebBrowser(const String& url) { QDesktopServices::openUrl(QUrl(Q(url.c_str()))); }
+
+} // namespace Upp

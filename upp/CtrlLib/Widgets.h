@@ -1,0 +1,179 @@
+#ifndef UPP_CTRLLIB_WIDGETS_H
+#define UPP_CTRLLIB_WIDGETS_H
+
+#include <CtrlCore/CtrlCore.h>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QComboBox;
+class QGroupBox;
+class QTabWidget;
+class QButtonGroup;
+
+namespace Upp {
+
+// A line of text in a box; the program sets it, the user never edits it.
+class LabelBase : public Ctrl {
+protected:
+	QLabel* label;
+	String text;
+	int align = ALIGN_LEFT;
+	Font font;
+
+public:
+	LabelBase();
+	LabelBase& SetText(const char* t);
+	LabelBase& SetText(const String& t) { return SetText(t.c_str()); }
+	LabelBase& SetLabel(const char* t) { return SetText(t); }
+	LabelBase& SetLabel(const String& t) { return SetText(t.c_str()); }
+	LabelBase& SetAlign(int a);
+	LabelBase& SetFont(Font f);
+	String GetText() const { return text; }
+	int GetAlign() const { return align; }
+	Font GetFont() const { return font; }
+};
+
+class Label : public LabelBase {};
+class StaticText : public LabelBase {};
+
+// A frame with a caption, drawn around controls that stay its siblings.
+class LabelBox : public Ctrl {
+	QGroupBox* box;
+	String text;
+
+public:
+	LabelBox();
+	LabelBox& SetLabel(const char* t);
+	LabelBox& SetLabel(const String& t) { return SetLabel(t.c_str()); }
+	String GetLabel() const { return text; }
+};
+
+class Button : public Ctrl {
+	QPushButton* button;
+	String text;
+	bool ok = false, cancel = false;
+
+public:
+	Button();
+	Button& SetLabel(const char* t);
+	Button& SetLabel(const String& t) { return SetLabel(t.c_str()); }
+	String GetLabel() const { return text; }
+	// Enter presses the Ok button and Escape the Cancel button of a window, while shown.
+	Button& Ok(bool b = true)
+	{
+		ok = b;
+		return *this;
+	}
+	Button& Cancel(bool b = true)
+	{
+		cancel = b;
+		return *this;
+	}
+	bool IsOk() const { return ok; }
+	bool IsCancel() const { return cancel; }
+	bool HotKey(int key) override;
+};
+
+// A row of radio buttons, each case carrying a value.
+class Switch : public Ctrl {
+	QButtonGroup* group;
+	std::vector<Value> values;
+	Value value;
+	void Select();
+
+public:
+	Switch();
+	~Switch() override;
+	Switch& Add(const Value& v, const char* label);
+	Switch& Add(const Value& v, const String& label) { return Add(v, label.c_str()); }
+	void Reset(); // removes every case
+	int GetCount() const { return (int)values.size(); }
+	Value GetValue(int i) const { return values[i]; }
+	String GetLabel(int i) const;
+	void SetData(const Value& v) override;
+	Value GetData() const override { return value; }
+};
+
+// An integer field with spin buttons whose text cannot leave its limits.
+class EditIntSpin : public Ctrl {
+	QSpinBox* spin;
+	bool notnull = false;
+
+public:
+	EditIntSpin();
+	EditIntSpin& Min(int n);
+	EditIntSpin& Max(int n);
+	EditIntSpin& MinMax(int lo, int hi) { return Min(lo).Max(hi); }
+	EditIntSpin& NotNull(bool b = true);
+	int GetMin() const;
+	int GetMax() const;
+	bool IsNotNull() const { return notnull; }
+	void SetData(const Value& v) override;
+	Value GetData() const override;
+	String GetText() const;
+};
+
+// A drop-down list whose value lives apart from its entries: clearing the entries keeps the
+// value, and once an entry with that key is added again it shows as chosen.
+class DropList : public Ctrl {
+	QComboBox* combo;
+	std::vector<Value> keys;
+	Value value;
+	void Sync();
+
+public:
+	DropList();
+	DropList& Add(const Value& key, const char* text);
+	DropList& Add(const Value& key, const String& text) { return Add(key, text.c_str()); }
+	void ClearList();
+	DropList& SetDropLines(int n);
+	int GetDropLines() const;
+	int GetCount() const { return (int)keys.size(); }
+	Value GetKey(int i) const { return keys[i]; }
+	String GetValue(int i) const;
+	int GetIndex() const; // of the chosen entry, -1 when none shows
+	void SetData(const Value& v) override;
+	Value GetData() const override { return value; }
+};
+
+class TabCtrl : public Ctrl {
+	QTabWidget* tabs;
+	std::vector<Ctrl*> pages;
+
+public:
+	TabCtrl();
+	~TabCtrl() override;
+	TabCtrl& Add(Ctrl& page, const char* text);
+	TabCtrl& Add(Ctrl& page, const String& text) { return Add(page, text.c_str()); }
+	void Remove(Ctrl& page);
+	int GetCount() const;
+	int Get() const; // the selected tab, -1 when none
+	void Set(int i);
+	String GetTabText(int i) const;
+	Ctrl* GetPage(int i) const;
+};
+
+class ImageCtrl : public Ctrl {
+	QLabel* label;
+	Image img;
+
+public:
+	ImageCtrl();
+	ImageCtrl& SetImage(const Image& m);
+	ImageCtrl& operator=(const Image& m) { return SetImage(m); }
+	Image GetImage() const { return img; }
+};
+
+// Places OK and Cancel in the order of the desktop's convention.
+void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel);
+
+// A modal box with the text and one OK button.
+void PromptOK(const char* text);
+inline void PromptOK(const String& text) { PromptOK(text.c_str()); }
+
+void LaunchWebBrowser(const String& url);
+
+} // namespace Upp
+
+#endif

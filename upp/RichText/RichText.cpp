@@ -1,1 +1,0 @@
-#include <Core/Core.h>
