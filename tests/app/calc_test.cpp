@@ -170,6 +170,7 @@ TEST_F(AppTest, SpecificDateRefusesAMissingStartDate)
 	}
 	Type(p.frmdate, "10/03/2014");
 	p.swop.SetData(5);
+	p.strdate.SetText("kept");
 	auto msgs = CollectMessages([&] { Click(p.bcalc); });
 	EXPECT_TRUE(msgs.empty());
 	EXPECT_EQ(p.strdate.GetText(), "kept");

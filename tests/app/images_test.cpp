@@ -9,26 +9,23 @@ namespace {
 struct Entry {
 	Image (*get)();
 	int index;
-	const char* id;
+	const char *id;
 	Size size;
 	int block;
 };
 
 const Entry kImages[] = {
-	{qimvorImg::icon, 0, "icon", {48, 48}, 0},
-	{qimvorImg::About, 1, "About", {24, 24}, 0},
-	{qimvorImg::Close, 2, "Close", {24, 24}, 0},
-	{qimvorImg::Wrench, 3, "Wrench", {24, 24}, 0},
-	{qimvorImg::Home, 4, "Home", {24, 24}, 0},
-	{qimvorImg::logfin, 5, "logfin", {400, 45}, 1},
+	{ qimvorImg::icon, 0, "icon", { 48, 48 }, 0 },   { qimvorImg::About, 1, "About", { 24, 24 }, 0 },
+	{ qimvorImg::Close, 2, "Close", { 24, 24 }, 0 }, { qimvorImg::Wrench, 3, "Wrench", { 24, 24 }, 0 },
+	{ qimvorImg::Home, 4, "Home", { 24, 24 }, 0 },   { qimvorImg::logfin, 5, "logfin", { 400, 45 }, 1 },
 };
 
-RGBA At(const Image& img, int x, int y) { return img[y][x]; }
+RGBA At(const Image &img, int x, int y) { return img[y][x]; }
 
-std::vector<Point> Corners(const Image& img)
+std::vector<Point> Corners(const Image &img)
 {
 	int r = img.GetWidth() - 1, b = img.GetHeight() - 1;
-	return {Point(0, 0), Point(r, 0), Point(0, b), Point(r, b)};
+	return { Point(0, 0), Point(r, 0), Point(0, b), Point(r, b) };
 }
 
 } // namespace
@@ -36,7 +33,7 @@ std::vector<Point> Corners(const Image& img)
 // Runs first, while nothing has been fetched yet in this process.
 TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
 {
-	Iml& list = qimvorImg::Iml();
+	Iml &list = qimvorImg::Iml();
 	ASSERT_EQ(list.GetBlockCount(), 2);
 	ASSERT_FALSE(list.IsBlockUnpacked(0));
 	ASSERT_FALSE(list.IsBlockUnpacked(1));
@@ -49,8 +46,8 @@ TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
 
 TEST(QimvorImages, AccessorsFollowTheNameTable)
 {
-	Iml& list = qimvorImg::Iml();
-	for(const Entry& e : kImages) {
+	Iml &list = qimvorImg::Iml();
+	for(const Entry &e : kImages) {
 		SCOPED_TRACE(e.id);
 		Image img = e.get();
 		EXPECT_EQ(img.GetSize(), e.size);
@@ -62,14 +59,14 @@ TEST(QimvorImages, AccessorsFollowTheNameTable)
 
 TEST(QimvorImages, PixelsArePremultipliedAndHotSpotsAtTheOrigin)
 {
-	for(const Entry& e : kImages) {
+	for(const Entry &e : kImages) {
 		SCOPED_TRACE(e.id);
 		Image img = e.get();
 		EXPECT_EQ(img.GetHotSpot(), Point(0, 0));
 		EXPECT_EQ(img.Get2ndSpot(), Point(0, 0));
 		int bad = 0;
 		for(int i = 0; i < img.GetLength(); i++) {
-			const RGBA& p = img.Begin()[i];
+			const RGBA &p = img.Begin()[i];
 			bad += p.r > p.a || p.g > p.a || p.b > p.a;
 		}
 		EXPECT_EQ(bad, 0);
@@ -94,7 +91,7 @@ TEST(QimvorImages, TransparencyAsDrawn)
 		see_through += logo.Begin()[i].a != 255;
 	EXPECT_EQ(see_through, 0);
 
-	for(auto get : {qimvorImg::About, qimvorImg::Close, qimvorImg::Wrench, qimvorImg::Home}) {
+	for(auto get : { qimvorImg::About, qimvorImg::Close, qimvorImg::Wrench, qimvorImg::Home }) {
 		Image img = get();
 		for(Point c : Corners(img))
 			EXPECT_EQ(At(img, c.x, c.y).a, 0) << c.x << "," << c.y;
@@ -127,7 +124,7 @@ TEST(QimvorImages, ColoursAsDrawn)
 
 TEST(QimvorImages, RepeatedCallsKeepSixImages)
 {
-	Iml* first = &qimvorImg::Iml();
+	Iml *first = &qimvorImg::Iml();
 	for(int i = 0; i < 100; i++)
 		EXPECT_EQ(&qimvorImg::Iml(), first);
 	EXPECT_EQ(first->GetCount(), 6);
@@ -137,8 +134,8 @@ TEST(QimvorImages, RepeatedCallsKeepSixImages)
 
 TEST(QimvorImages, RegisteredByName)
 {
-	Iml* list = GetIml("qimvorImg");
+	Iml *list = GetIml("qimvorImg");
 	ASSERT_EQ(list, &qimvorImg::Iml());
-	for(const Entry& e : kImages)
+	for(const Entry &e : kImages)
 		EXPECT_EQ(list->Get(list->Find(e.id)).GetSize(), e.size) << e.id;
 }

@@ -11,6 +11,8 @@ namespace {
 
 // Collects the addresses handed to the browser.
 class UrlCatcher : public QObject {
+	Q_OBJECT
+
 public:
 	std::vector<std::string> urls;
 	UrlCatcher()
@@ -23,7 +25,8 @@ public:
 		QDesktopServices::unsetUrlHandler("http");
 		QDesktopServices::unsetUrlHandler("https");
 	}
-	Q_INVOKABLE void open(const QUrl& u) { urls.push_back(u.toString().toStdString()); }
+public slots:
+	void open(const QUrl& u) { urls.push_back(u.toString().toStdString()); }
 };
 
 struct MenuEntry {
@@ -297,3 +300,5 @@ TEST_F(AppTest, ExitEndsTheWindowsLoop)
 	app.Run();
 	SUCCEED();
 }
+
+#include "language_test.moc"

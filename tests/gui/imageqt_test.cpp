@@ -10,13 +10,13 @@ TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
 		RGBA p;
 		QColor seen; // what Qt reports, colours divided by alpha again
 	} cases[] = {
-		{{0, 0, 0, 0}, QColor(0, 0, 0, 0)},
-		{{255, 0, 0, 255}, QColor(0, 0, 255, 255)},
-		{{0, 64, 128, 128}, QColor(255, 128, 0, 128)},
-		{{10, 20, 30, 255}, QColor(30, 20, 10, 255)},
+		{ { 0, 0, 0, 0 }, QColor(0, 0, 0, 0) },
+		{ { 255, 0, 0, 255 }, QColor(0, 0, 255, 255) },
+		{ { 0, 64, 128, 128 }, QColor(255, 128, 0, 128) },
+		{ { 10, 20, 30, 255 }, QColor(30, 20, 10, 255) },
 	};
 	std::vector<RGBA> pix;
-	for(const Case& c : cases)
+	for(const Case &c : cases)
 		pix.push_back(c.p);
 	Image img(Size(2, 2), pix);
 
@@ -35,8 +35,8 @@ TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
 	Image back = FromQImage(q);
 	ASSERT_EQ(back.GetSize(), Size(2, 2));
 	for(int i = 0; i < 4; i++) {
-		const RGBA& a = back.Begin()[i];
-		const RGBA& b = cases[i].p;
+		const RGBA &a = back.Begin()[i];
+		const RGBA &b = cases[i].p;
 		EXPECT_TRUE(a.b == b.b && a.g == b.g && a.r == b.r && a.a == b.a) << i;
 	}
 }

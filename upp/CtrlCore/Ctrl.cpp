@@ -29,7 +29,11 @@ static const char* CTRL_PROPERTY = "upp_ctrl";
 
 Ctrl::Ctrl() { SetWidget(new QWidget); }
 
-Ctrl::Ctrl(QWidget* w) { SetWidget(w); }
+Ctrl::Ctrl(QWidget* w)
+{
+	if(w)
+		SetWidget(w);
+}
 
 void Ctrl::SetWidget(QWidget* w, QWidget* v)
 {
@@ -186,7 +190,9 @@ Ctrl& Ctrl::SetRect(const Rect& r)
 		return SetPos(p);
 	}
 	widget->setGeometry(r.left, r.top, r.Width(), r.Height());
-	widget->resize(r.Width(), r.Height());
+	// A hidden widget gets its resize event only when shown; place the children now.
+	LayoutFrames();
+	PlaceChildren();
 	return *this;
 }
 

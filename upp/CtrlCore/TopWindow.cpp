@@ -160,6 +160,7 @@ Ctrl& TopWindow::SetRect(const Rect& r)
 	else
 		widget->setGeometry(r.left, r.top, r.Width(), r.Height());
 	LayoutFrames();
+	PlaceChildren();
 	SyncSize();
 	return *this;
 }

@@ -148,7 +148,7 @@ public:
 		p.setPen(pal.color(QPalette::PlaceholderText));
 		for(int c = 0; c < 7; c++)
 			p.drawText(QRect(margin + c * cellw, heads_row.top(), cellw, cellh), Qt::AlignCenter,
-			           heads[(firstday + c) % 7]);
+					   heads[(firstday + c) % 7]);
 		p.setPen(pal.color(QPalette::Mid));
 		p.drawLine(margin, gridtop - 1, width() - margin - 1, gridtop - 1);
 

@@ -13,9 +13,9 @@ class Calendar : public Ctrl {
 	friend class Grid;
 
 	Grid* grid;
-	Date selected;         // the picked day, or Null
-	Date hot;              // the pickable day under the pointer, or Null
-	int year = 2000;       // the month on show
+	Date selected;   // the picked day, or Null
+	Date hot;        // the pickable day under the pointer, or Null
+	int year = 2000; // the month on show
 	int month = 1;
 	Date min = Date::Low();
 	Date max = Date::High();

@@ -31,6 +31,7 @@ public:
 
 	DropDate& MinMax(Date min, Date max);
 	DropDate& SelectAll(bool b = true);
+	bool IsSelectAll() const { return calendar.IsSelectAll(); }
 
 	void DropPopup();
 	bool IsPopupOpen() const;

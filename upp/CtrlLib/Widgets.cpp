@@ -254,30 +254,31 @@ void DropList::SetData(const Value& v)
 
 TabCtrl::TabCtrl() : Ctrl(new QTabWidget) { tabs = static_cast<QTabWidget*>(widget); }
 
+// The pages are owned elsewhere; a page destroyed first takes its tab with its widget, and
+// the pages still here are taken out so that Qt does not delete them with ours.
 TabCtrl::~TabCtrl()
 {
-	// The pages are owned elsewhere; keep Qt from deleting their widgets with ours.
-	for(Ctrl* p : std::vector<Ctrl*>(pages))
-		Remove(*p);
+	while(tabs->count()) {
+		QWidget* w = tabs->widget(0);
+		tabs->removeTab(0);
+		w->hide();
+		w->setParent(nullptr);
+	}
 }
 
 TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
 {
 	page.Remove();
-	pages.push_back(&page);
 	tabs->addTab(page.GetQWidget(), Q(text));
 	return *this;
 }
 
 void TabCtrl::Remove(Ctrl& page)
 {
-	auto it = std::find(pages.begin(), pages.end(), &page);
-	if(it == pages.end())
-		return;
-	pages.erase(it);
 	int i = tabs->indexOf(page.GetQWidget());
-	if(i >= 0)
-		tabs->removeTab(i);
+	if(i < 0)
+		return;
+	tabs->removeTab(i);
 	page.GetQWidget()->hide();
 	page.GetQWidget()->setParent(nullptr);
 }

@@ -139,7 +139,6 @@ public:
 
 class TabCtrl : public Ctrl {
 	QTabWidget* tabs;
-	std::vector<Ctrl*> pages;
 
 public:
 	TabCtrl();

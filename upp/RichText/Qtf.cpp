@@ -12,37 +12,39 @@ namespace Upp {
 
 namespace {
 
-const int MAX_BRACKETS = 256;    // deeper brackets still balance, but keep their parent's format
-const int MAX_TABLE_DEPTH = 16;  // a deeper "{{" is plain text
+const int MAX_BRACKETS = 256;   // deeper brackets still balance, but keep their parent's format
+// A deeper "{{" is plain text. Qt's layout time doubles with each level of tables nested in a
+// first cell: 16 levels of a few columns take seconds, 8 take milliseconds.
+const int MAX_TABLE_DEPTH = 8;
 const int MAX_COLUMNS = 100;
-const int MAX_CELLS = 20000;     // per table; further cells are read and dropped
-const int MAX_NUMBER = 100000;   // dots, ratios and spans alike
+const int MAX_CELLS = 20000;   // per table; further cells are read and dropped
+const int MAX_NUMBER = 100000; // dots, ratios and spans alike
 const int MAX_HEIGHT = 10000;
 
-const int predefined_height[10] = {50, 67, 84, 100, 134, 167, 200, 234, 300, 400};
+const int predefined_height[10] = { 50, 67, 84, 100, 134, 167, 200, 234, 300, 400 };
 
 RichColor PredefinedColor(int i)
 {
 	static const byte rgb[10][3] = {
-		{0, 0, 0},       {192, 192, 192}, {255, 255, 255}, {128, 0, 0},   {0, 128, 0},
-		{0, 0, 128},     {255, 0, 0},     {238, 238, 238}, {0, 255, 255}, {255, 255, 0},
+		{ 0, 0, 0 },   { 192, 192, 192 }, { 255, 255, 255 }, { 128, 0, 0 },   { 0, 128, 0 },
+		{ 0, 0, 128 }, { 255, 0, 0 },     { 238, 238, 238 }, { 0, 255, 255 }, { 255, 255, 0 },
 	};
 	return RichColor::Rgb(rgb[i][0], rgb[i][1], rgb[i][2]);
 }
 
-bool NamedColor(int c, RichColor& out)
+bool NamedColor(int c, RichColor &out)
 {
 	static const struct {
 		char letter;
 		byte r, g, b;
 	} named[] = {
-		{'b', 0, 0, 128},     {'c', 0, 128, 128},   {'g', 0, 128, 0},     {'k', 0, 0, 0},
-		{'l', 192, 192, 192}, {'m', 128, 0, 255},   {'o', 128, 128, 0},   {'r', 128, 0, 0},
-		{'y', 255, 255, 0},   {'B', 0, 0, 255},     {'C', 0, 255, 255},   {'G', 0, 255, 0},
-		{'K', 128, 128, 128}, {'L', 238, 238, 238}, {'M', 255, 0, 255},   {'W', 255, 255, 255},
-		{'R', 255, 0, 0},     {'Y', 255, 255, 180},
+		{ 'b', 0, 0, 128 },     { 'c', 0, 128, 128 },   { 'g', 0, 128, 0 },   { 'k', 0, 0, 0 },
+		{ 'l', 192, 192, 192 }, { 'm', 128, 0, 255 },   { 'o', 128, 128, 0 }, { 'r', 128, 0, 0 },
+		{ 'y', 255, 255, 0 },   { 'B', 0, 0, 255 },     { 'C', 0, 255, 255 }, { 'G', 0, 255, 0 },
+		{ 'K', 128, 128, 128 }, { 'L', 238, 238, 238 }, { 'M', 255, 0, 255 }, { 'W', 255, 255, 255 },
+		{ 'R', 255, 0, 0 },     { 'Y', 255, 255, 180 },
 	};
-	for(const auto& n : named)
+	for(const auto &n : named)
 		if(n.letter == c) {
 			out = RichColor::Rgb(n.r, n.g, n.b);
 			return true;
@@ -63,7 +65,7 @@ int HexValue(int c)
 	return -1;
 }
 
-void AppendUtf8(String& s, unsigned cp)
+void AppendUtf8(String &s, unsigned cp)
 {
 	if(cp < 0x80)
 		s += char(cp);
@@ -93,9 +95,9 @@ class Parser {
 	enum Stop { STOP_END, STOP_CELL, STOP_PLAINCELL, STOP_TABLE };
 
 	String text; // the input without the ignored bytes 2..31
-	const char* p;
-	const char* end;
-	RichDoc& doc;
+	const char *p;
+	const char *end;
+	RichDoc &doc;
 	Format fmt;
 	std::vector<Format> stack;
 	int overflow = 0; // brackets opened past MAX_BRACKETS and not yet closed
@@ -132,7 +134,7 @@ class Parser {
 		return s;
 	}
 
-	bool ReadColor(RichColor& c)
+	bool ReadColor(RichColor &c)
 	{
 		int ch = Peek();
 		if(IsDigit(ch)) {
@@ -147,7 +149,7 @@ class Parser {
 		}
 		if(ch == '(') {
 			p++;
-			int v[3] = {0, 0, 0};
+			int v[3] = { 0, 0, 0 };
 			int n = 0;
 			for(;;) {
 				int x = std::min(ReadInt(), 255);
@@ -197,7 +199,7 @@ class Parser {
 		}
 	}
 
-	const RichStyle* FindStyle(int number, const String* name) const
+	const RichStyle *FindStyle(int number, const String *name) const
 	{
 		for(auto it = doc.styles.rbegin(); it != doc.styles.rend(); ++it)
 			if(name ? it->name == *name : it->number == number)
@@ -205,9 +207,9 @@ class Parser {
 		return nullptr;
 	}
 
-	void UseStyle(int number, const String* name)
+	void UseStyle(int number, const String *name)
 	{
-		const RichStyle* s = FindStyle(number, name);
+		const RichStyle *s = FindStyle(number, name);
 		if(!s)
 			s = FindStyle(0, nullptr);
 		if(s) {
@@ -242,7 +244,7 @@ class Parser {
 		s.paraformat = fmt.para;
 		s.paraformat.style = s.number;
 		auto same = std::find_if(doc.styles.begin(), doc.styles.end(),
-		                         [&](const RichStyle& x) { return x.number == s.number; });
+								 [&](const RichStyle &x) { return x.number == s.number; });
 		if(same != doc.styles.end())
 			*same = std::move(s);
 		else
@@ -296,12 +298,18 @@ class Parser {
 	// then consumed its closing ']'.
 	bool ParseFormat()
 	{
-		RichCharFormat& c = fmt.chr;
-		RichParaFormat& a = fmt.para;
+		RichCharFormat &c = fmt.chr;
+		RichParaFormat &a = fmt.para;
 		while(p < end) {
 			int ch = (byte)*p++;
 			switch(ch) {
-			case ' ': return false;
+			case ' ':
+				if(Peek() == '$' && Peek(1) == '$') { // a style definition stands in for the text
+					p += 2;
+					ParseStyleDef();
+					return true;
+				}
+				return false;
 			case ']': p--; return false;
 			case '*': c.bold = !c.bold; break;
 			case '/': c.italic = !c.italic; break;
@@ -310,25 +318,17 @@ class Parser {
 			case 'c': c.capitals = !c.capitals; break;
 			case 'd': c.dashed = !c.dashed; break;
 			case '`':
-				c.script = c.script == RichCharFormat::SUPERSCRIPT ? RichCharFormat::NORMAL
-				                                                   : RichCharFormat::SUPERSCRIPT;
+				c.script =
+					c.script == RichCharFormat::SUPERSCRIPT ? RichCharFormat::NORMAL : RichCharFormat::SUPERSCRIPT;
 				break;
 			case ',':
-				c.script = c.script == RichCharFormat::SUBSCRIPT ? RichCharFormat::NORMAL
-				                                                 : RichCharFormat::SUBSCRIPT;
+				c.script = c.script == RichCharFormat::SUBSCRIPT ? RichCharFormat::NORMAL : RichCharFormat::SUBSCRIPT;
 				break;
 			case '^': c.link = ReadText('^'); break;
 			case 'I': ReadText(';'); break;
 			case '+': c.height = std::clamp(ReadInt(), 1, MAX_HEIGHT); break;
 			case '@': ReadColor(c.ink); break;
-			case '$':
-				if(Peek() == '$') {
-					p++;
-					ParseStyleDef();
-					return true;
-				}
-				ReadColor(c.paper);
-				break;
+			case '$': ReadColor(c.paper); break;
 			case 'A': c.face = RichCharFormat::SANS; break;
 			case 'R': c.face = RichCharFormat::SERIF; break;
 			case 'C': c.face = RichCharFormat::MONO; break;
@@ -363,10 +363,22 @@ class Parser {
 			case 'a': a.after = ReadInt(); break;
 			case 'p':
 				switch(Peek()) {
-				case 'n': a.linespacing = 100; p++; break;
-				case 'w': a.linespacing = 115; p++; break;
-				case 'h': a.linespacing = 150; p++; break;
-				case 'd': a.linespacing = 200; p++; break;
+				case 'n':
+					a.linespacing = 100;
+					p++;
+					break;
+				case 'w':
+					a.linespacing = 115;
+					p++;
+					break;
+				case 'h':
+					a.linespacing = 150;
+					p++;
+					break;
+				case 'd':
+					a.linespacing = 200;
+					p++;
+					break;
 				}
 				break;
 			case 'H':
@@ -416,7 +428,7 @@ class Parser {
 	}
 
 	// "number/number", "number" or "/number": border, then margin.
-	void ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides)
+	void ReadBorderMargin(RichCellFormat &f, std::initializer_list<int> sides)
 	{
 		if(IsDigit(Peek())) {
 			int b = ReadInt();
@@ -431,7 +443,7 @@ class Parser {
 		}
 	}
 
-	void ParseTableFormat(RichTableFormat& t, RichCellFormat& f)
+	void ParseTableFormat(RichTableFormat &t, RichCellFormat &f)
 	{
 		while(p < end) {
 			int ch = Peek();
@@ -458,11 +470,11 @@ class Parser {
 			case '^': f.valign = RichCellFormat::TOP; break;
 			case '=': f.valign = RichCellFormat::MIDDLE; break;
 			case 'v': f.valign = RichCellFormat::BOTTOM; break;
-			case 'l': ReadBorderMargin(f, {0}); break;
-			case 't': ReadBorderMargin(f, {1}); break;
-			case 'r': ReadBorderMargin(f, {2}); break;
-			case 'b': ReadBorderMargin(f, {3}); break;
-			case 'a': ReadBorderMargin(f, {0, 1, 2, 3}); break;
+			case 'l': ReadBorderMargin(f, { 0 }); break;
+			case 't': ReadBorderMargin(f, { 1 }); break;
+			case 'r': ReadBorderMargin(f, { 2 }); break;
+			case 'b': ReadBorderMargin(f, { 3 }); break;
+			case 'a': ReadBorderMargin(f, { 0, 1, 2, 3 }); break;
 			case '@': ReadColor(f.paper); break;
 			case 'R': ReadColor(f.bordercolor); break;
 			case '!': f = RichCellFormat(); break;
@@ -522,7 +534,7 @@ class Parser {
 	}
 
 	// "@@type:cx&cy" or "@@type:cx*cy", an optional "/offset", then the data.
-	void ParseObject(RichPara& para)
+	void ParseObject(RichPara &para)
 	{
 		RichObject obj;
 		while(isalnum(Peek()) || Peek() == '_')
@@ -552,7 +564,7 @@ class Parser {
 		}
 		else if(Peek() == '(') {
 			p++;
-			const char* b = p;
+			const char *b = p;
 			while(p < end && *p != ')')
 				p++;
 			QByteArray raw = QByteArray::fromBase64(QByteArray(b, int(p - b)));
@@ -577,12 +589,12 @@ class Parser {
 		para.runs.push_back(std::move(run));
 	}
 
-	void AddText(RichPara& para, const char* s, size_t n)
+	void AddText(RichPara &para, const char *s, size_t n)
 	{
 		if(para.runs.empty())
 			para.format = fmt.para;
 		else {
-			RichRun& last = para.runs.back();
+			RichRun &last = para.runs.back();
 			if(!last.isobject && last.format == fmt.chr) {
 				last.text.append(s, n);
 				return;
@@ -594,15 +606,16 @@ class Parser {
 		para.runs.push_back(std::move(run));
 	}
 
-	void AddChar(RichPara& para, char c) { AddText(para, &c, 1); }
+	void AddChar(RichPara &para, char c) { AddText(para, &c, 1); }
 
 	// Paragraphs and tables up to the end of the input or, inside a table, of the cell.
-	Stop ParseFlow(std::vector<RichPart>& parts, int depth)
+	Stop ParseFlow(std::vector<RichPart> &parts, int depth)
 	{
 		size_t base = stack.size();
 		int obase = overflow;
 		RichPara para;
-		bool aftertable = false; // a '&' right after a table only separates it from what follows
+		bool open = true;       // a paragraph is under way, even an empty one
+		bool separator = false; // a '&' right after a table only separates it from what follows
 		auto flush = [&] {
 			if(para.runs.empty())
 				para.format = fmt.para;
@@ -630,7 +643,6 @@ class Parser {
 				}
 			}
 			p++;
-			size_t nruns = para.runs.size();
 			switch(c) {
 			case '[':
 				Push();
@@ -646,10 +658,12 @@ class Parser {
 					Pop();
 				break;
 			case '&':
-				if(para.runs.empty() && aftertable)
-					aftertable = false;
-				else
+				if(!open && separator)
+					separator = false;
+				else {
 					flush();
+					open = true;
+				}
 				break;
 			case '{':
 				if(Peek() == '{' && depth < MAX_TABLE_DEPTH) {
@@ -660,7 +674,8 @@ class Parser {
 					part.table = ParseTable(depth);
 					parts.push_back(std::move(part));
 					para = RichPara();
-					aftertable = true;
+					open = false;
+					separator = true;
 				}
 				else if(Peek() == ':') { // a field: evaluated by its owner, nothing to show here
 					while(p < end && !(*p == ':' && Peek(1) == '}'))
@@ -675,7 +690,7 @@ class Parser {
 					AddChar(para, *p++);
 				break;
 			case 1: {
-				const char* b = p;
+				const char *b = p;
 				while(p < end && *p != 1)
 					p++;
 				if(p > b)
@@ -716,19 +731,21 @@ class Parser {
 				break;
 			default: AddChar(para, char(c)); break;
 			}
-			if(para.runs.size() != nruns)
-				aftertable = false;
+			if(!para.runs.empty()) {
+				open = true;
+				separator = false;
+			}
 		}
 		Unwind(base, obase);
-		if(!(aftertable && para.runs.empty()))
+		if(open)
 			flush();
 		return stop;
 	}
 
 public:
-	Parser(const char* qtf, RichDoc& doc) : doc(doc)
+	Parser(const char *qtf, RichDoc &doc) : doc(doc)
 	{
-		for(const char* s = qtf; s && *s; s++)
+		for(const char *s = qtf; s && *s; s++)
 			if((byte)*s == 1 || (byte)*s >= 32)
 				text += *s;
 		p = text.data();
@@ -740,13 +757,13 @@ public:
 
 } // namespace
 
-RichDoc ParseQTF(const char* qtf)
+RichDoc ParseQTF(const char *qtf)
 {
 	RichDoc doc;
 	Parser(qtf, doc).Run();
 	return doc;
 }
 
-RichDoc ParseQTF(const String& qtf) { return ParseQTF(qtf.c_str()); }
+RichDoc ParseQTF(const String &qtf) { return ParseQTF(qtf.c_str()); }
 
 } // namespace Upp

@@ -1,0 +1,99 @@
+#include "RichText.h"
+
+#include <QDesktopServices>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <numeric>
+
+namespace Upp {
+
+RichTextView::RichTextView() : Ctrl(new QTextBrowser)
+{
+	browser = static_cast<QTextBrowser *>(GetQWidget());
+	browser->setOpenLinks(false); // the view only shows its text; links go to the system
+	browser->setOpenExternalLinks(false);
+	browser->setFrameShape(QFrame::NoFrame);
+	browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+	browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+	QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
+					 [](const QUrl &url) { QDesktopServices::openUrl(url); });
+	Rebuild();
+}
+
+void RichTextView::Rebuild()
+{
+	// Both zooms multiply; reduce so that repeated use cannot overflow.
+	long long m = (long long)qtfzoom.m * viewzoom.m;
+	long long d = (long long)qtfzoom.d * viewzoom.d;
+	long long g = std::gcd(m, d);
+	if(g > 1) {
+		m /= g;
+		d /= g;
+	}
+	while(m > INT_MAX || d > INT_MAX || m < INT_MIN || d < INT_MIN) {
+		m /= 2;
+		d /= 2;
+	}
+	QTextDocument *qd = browser->document();
+	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
+	qd->setDocumentMargin(0);
+	browser->verticalScrollBar()->setValue(0);
+	browser->horizontalScrollBar()->setValue(0);
+}
+
+void RichTextView::SetQTF(const char *s, Zoom z)
+{
+	qtf = s ? s : "";
+	qtfzoom = z;
+	doc = ParseQTF(qtf);
+	Rebuild();
+}
+
+void RichTextView::Clear()
+{
+	qtf.clear();
+	doc = RichDoc();
+	Rebuild();
+}
+
+RichTextView &RichTextView::SetZoom(Zoom z)
+{
+	viewzoom = z;
+	Rebuild();
+	return *this;
+}
+
+RichTextView &RichTextView::NoSb(bool b)
+{
+	Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+	browser->setHorizontalScrollBarPolicy(policy);
+	browser->setVerticalScrollBarPolicy(policy);
+	return *this;
+}
+
+String RichTextView::GetPlainText() const { return browser->document()->toPlainText().toStdString(); }
+
+std::vector<String> RichTextView::GetLinks() const
+{
+	std::vector<String> links;
+	QTextDocument *qd = browser->document();
+	for(QTextBlock b = qd->begin(); b.isValid(); b = b.next()) {
+		QString last;
+		for(QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
+			QTextCharFormat f = it.fragment().charFormat();
+			QString href = f.isAnchor() ? f.anchorHref() : QString();
+			if(!href.isEmpty() && href != last)
+				links.push_back(href.toStdString());
+			last = href;
+		}
+	}
+	return links;
+}
+
+QTextDocument *RichTextView::GetQTextDocument() const { return browser->document(); }
+
+} // namespace Upp
