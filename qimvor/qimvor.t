@@ -416,7 +416,7 @@ roRO("")
 ruRU("")
 zhCN("")
 
-T_("© 2014-2026 Lunbrek Team")
+T_("© 2014-2026 Lunbrek")
 deDE("")
 esES("")
 frFR("")

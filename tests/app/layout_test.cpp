@@ -137,7 +137,7 @@ TEST_F(AppTest, LayoutSettingsAreApplied)
 	EXPECT_FALSE(d.frdt.IsSelectAll());
 	EXPECT_FALSE(d.todt.IsSelectAll());
 	EXPECT_TRUE(p.frmdate.IsSelectAll());
-	EXPECT_EQ(app.dv___2.GetText(), "© 2014-2026 Lunbrek Team");
+	EXPECT_EQ(app.dv___2.GetText(), "© 2014-2026 Lunbrek");
 }
 
 TEST(MainWindow, RightAfterConstructionItHasNoTabsNoMenuAndTheLayoutSize)

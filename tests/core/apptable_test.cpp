@@ -19,7 +19,7 @@ namespace {
 
 constexpr int Lng(const char (&c)[5]) { return SetLNGCharset(LNG_(c[0], c[1], c[2], c[3]), CHARSET_UTF8); }
 
-const char* const notice = "© 2014-2026 Lunbrek Team";
+const char* const notice = "© 2014-2026 Lunbrek";
 
 const int stored_order[] = { Lng("DEDE"), Lng("ESES"), Lng("FRFR"), Lng("ITIT"), Lng("NLNL"),
 	Lng("PTPT"), Lng("RORO"), Lng("RURU"), Lng("ZHCN") };

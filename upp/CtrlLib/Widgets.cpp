@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -254,33 +255,60 @@ void DropList::SetData(const Value& v)
 
 TabCtrl::TabCtrl() : Ctrl(new QTabWidget) { tabs = static_cast<QTabWidget*>(widget); }
 
-// The pages are owned elsewhere; a page destroyed first takes its tab with its widget, and
-// the pages still here are taken out so that Qt does not delete them with ours.
+// Each page sits in a holder that keeps a small margin inside the tab's pane, so a page
+// fills about the area its layout was drawn for. The pages are owned elsewhere: a page
+// destroyed first takes its widget out of the holder, and the pages still here are taken
+// out so that Qt does not delete them with ours.
+static QWidget* PageOf(QWidget* holder)
+{
+	QLayoutItem* item = holder && holder->layout() ? holder->layout()->itemAt(0) : nullptr;
+	return item ? item->widget() : nullptr;
+}
+
+static void TakePage(QTabWidget* tabs, int i)
+{
+	QWidget* holder = tabs->widget(i);
+	tabs->removeTab(i);
+	if(QWidget* page = PageOf(holder)) {
+		page->hide();
+		page->setParent(nullptr);
+	}
+	delete holder;
+}
+
 TabCtrl::~TabCtrl()
 {
-	while(tabs->count()) {
-		QWidget* w = tabs->widget(0);
-		tabs->removeTab(0);
-		w->hide();
-		w->setParent(nullptr);
-	}
+	while(tabs->count())
+		TakePage(tabs, 0);
 }
 
 TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
 {
 	page.Remove();
-	tabs->addTab(page.GetQWidget(), Q(text));
+	Remove(page);
+	auto* holder = new QWidget;
+	auto* box = new QVBoxLayout(holder);
+	int mx = HorzLayoutZoom(4), my = VertLayoutZoom(2);
+	box->setContentsMargins(mx, my, mx, my);
+	box->addWidget(page.GetQWidget());
+	page.GetQWidget()->show();
+	tabs->addTab(holder, Q(text));
 	return *this;
+}
+
+int TabCtrl::IndexOf(const Ctrl& page) const
+{
+	for(int i = 0; i < tabs->count(); i++)
+		if(PageOf(tabs->widget(i)) == page.GetQWidget())
+			return i;
+	return -1;
 }
 
 void TabCtrl::Remove(Ctrl& page)
 {
-	int i = tabs->indexOf(page.GetQWidget());
-	if(i < 0)
-		return;
-	tabs->removeTab(i);
-	page.GetQWidget()->hide();
-	page.GetQWidget()->setParent(nullptr);
+	int i = IndexOf(page);
+	if(i >= 0)
+		TakePage(tabs, i);
 }
 
 int TabCtrl::GetCount() const { return tabs->count(); }
@@ -291,7 +319,7 @@ void TabCtrl::Set(int i) { tabs->setCurrentIndex(i); }
 
 String TabCtrl::GetTabText(int i) const { return tabs->tabText(i).toStdString(); }
 
-Ctrl* TabCtrl::GetPage(int i) const { return Ctrl::FromQWidget(tabs->widget(i)); }
+Ctrl* TabCtrl::GetPage(int i) const { return Ctrl::FromQWidget(PageOf(tabs->widget(i))); }
 
 ImageCtrl::ImageCtrl() : Ctrl(new QLabel)
 {

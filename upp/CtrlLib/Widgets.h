@@ -146,6 +146,7 @@ public:
 	TabCtrl& Add(Ctrl& page, const char* text);
 	TabCtrl& Add(Ctrl& page, const String& text) { return Add(page, text.c_str()); }
 	void Remove(Ctrl& page);
+	int IndexOf(const Ctrl& page) const; // -1 when no tab shows it
 	int GetCount() const;
 	int Get() const; // the selected tab, -1 when none
 	void Set(int i);
