@@ -33,11 +33,11 @@ class Builder {
 		QTextCharFormat q;
 		switch(f.face) {
 		case RichCharFormat::SERIF:
-			q.setFontFamilies(QStringList{ "Times New Roman", "serif" });
+			q.setFontFamilies(QStringList{ "serif", "Times New Roman" });
 			q.setFontStyleHint(QFont::Serif);
 			break;
 		case RichCharFormat::MONO:
-			q.setFontFamilies(QStringList{ "Courier New", "monospace" });
+			q.setFontFamilies(QStringList{ "monospace", "Courier New" });
 			q.setFontStyleHint(QFont::Monospace);
 			break;
 		case RichCharFormat::GUI: q.setFontFamilies(QStringList{ QGuiApplication::font().family() }); break;
