@@ -139,6 +139,11 @@ TEST_F(AppTest, ALanguageChangeEmptiesEverythingAndShowsTheFirstTab)
 	}
 	EXPECT_EQ(app.diffPage.opdftp.GetData(), Value(0));
 	EXPECT_EQ(app.datePage.swop.GetData(), Value(0));
+	// Cases made while the window is open must show like the first ones.
+	auto cases = app.diffPage.opdftp.GetQWidget()->findChildren<QRadioButton*>();
+	ASSERT_EQ(cases.size(), 3);
+	for(QRadioButton* b : cases)
+		EXPECT_TRUE(b->isVisible());
 	EXPECT_EQ(app.datePage.yr.GetData(), Value(0));
 }
 

@@ -48,26 +48,19 @@ inline void ClickCase(Upp::Switch& s, int i)
 	QTest::mouseClick(buttons.at(i), Qt::LeftButton, {}, QPoint(5, buttons.at(i)->height() / 2));
 }
 
-// Text and buttons of a modal window, closed by clicking the button with the given text
-// (or the first button when empty).
-struct ModalSeen {
-	QString title;
-	QString text;
-	QStringList buttons;
-};
-
 // Runs fn on the next modal window that appears while the caller's code runs a loop.
 inline void OnNextModal(std::function<void(QWidget*)> fn)
 {
-	auto poll = std::make_shared<std::function<void()>>();
-	*poll = [fn, poll] {
+	auto* t = new QTimer;
+	t->setInterval(5);
+	QObject::connect(t, &QTimer::timeout, [t, fn] {
 		if(QWidget* w = QApplication::activeModalWidget()) {
+			t->stop();
+			t->deleteLater();
 			fn(w);
-			return;
 		}
-		QTimer::singleShot(5, *poll);
-	};
-	QTimer::singleShot(0, *poll);
+	});
+	t->start();
 }
 
 // Answers every message box shown while body runs by pressing its only button, and returns

@@ -114,8 +114,8 @@ void MenuBar::FrameRemove()
 	bar->setParent(nullptr);
 }
 
-// The band the bar takes does not change with its entries: it is measured on a bar that
-// holds one.
+// The band the bar takes does not change with its entries or language: it is measured on
+// a bar whose entry mixes Latin, Cyrillic and Chinese text.
 int MenuBar::FrameHeight() const
 {
 	static int h = 0;
@@ -123,7 +123,7 @@ int MenuBar::FrameHeight() const
 		QMenuBar probe;
 		probe.setNativeMenuBar(false);
 		probe.setFont(bar->font());
-		probe.addMenu("File");
+		probe.addMenu(QString::fromUtf8("File Файл 文件"));
 		h = probe.sizeHint().height();
 	}
 	return h;

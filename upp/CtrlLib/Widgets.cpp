@@ -10,9 +10,9 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -113,6 +113,7 @@ Switch& Switch::Add(const Value& v, const char* label)
 	auto* b = new QRadioButton(Q(label), widget);
 	group->addButton(b, (int)values.size());
 	static_cast<QHBoxLayout*>(widget->layout())->addWidget(b, 1);
+	b->show();
 	values.push_back(v);
 	Select();
 	return *this;
@@ -255,23 +256,49 @@ void DropList::SetData(const Value& v)
 
 TabCtrl::TabCtrl() : Ctrl(new QTabWidget) { tabs = static_cast<QTabWidget*>(widget); }
 
-// Each page sits in a holder that keeps a small margin inside the tab's pane, so a page
-// fills about the area its layout was drawn for. The pages are owned elsewhere: a page
-// destroyed first takes its widget out of the holder, and the pages still here are taken
-// out so that Qt does not delete them with ours.
-static QWidget* PageOf(QWidget* holder)
-{
-	QLayoutItem* item = holder && holder->layout() ? holder->layout()->itemAt(0) : nullptr;
-	return item ? item->widget() : nullptr;
-}
+// Each page sits in a holder inside the tab's pane. A panel with a minimum size keeps that
+// size, the size its layout was drawn for, centred across the pane and near its top, so
+// items anchored to its edges stay where the layout put them; any other page fills the
+// pane. The pages are owned elsewhere: a page destroyed first takes its widget out of the
+// holder, and the pages still here are taken out so that Qt does not delete them with ours.
+class TabHolder : public QWidget {
+	Ctrl& page;
+	QPointer<QWidget> pagewidget; // gone once the page is destroyed
+
+public:
+	explicit TabHolder(Ctrl& p) : page(p), pagewidget(p.GetQWidget())
+	{
+		pagewidget->setParent(this);
+		pagewidget->show();
+	}
+	QWidget* Page() const { return pagewidget; }
+	bool Holds(const Ctrl& p) const { return pagewidget && &p == &page; }
+	void resizeEvent(QResizeEvent*) override
+	{
+		if(!pagewidget)
+			return;
+		Size sz = Size(width(), height());
+		if(auto* pc = dynamic_cast<ParentCtrl*>(&page))
+			if(pc->GetMinSize().cx > 0) {
+				Size m = pc->GetMinSize();
+				int x = std::max(0, (sz.cx - m.cx) / 2);
+				int y = std::max(0, std::min(Ctrl::VertLayoutZoom(2), (sz.cy - m.cy) / 2));
+				page.SetRect(RectC(x, y, m.cx, m.cy));
+				return;
+			}
+		page.SetRect(Rect(sz));
+	}
+};
+
+static TabHolder* HolderOf(QWidget* w) { return dynamic_cast<TabHolder*>(w); }
 
 static void TakePage(QTabWidget* tabs, int i)
 {
-	QWidget* holder = tabs->widget(i);
+	TabHolder* holder = HolderOf(tabs->widget(i));
 	tabs->removeTab(i);
-	if(QWidget* page = PageOf(holder)) {
-		page->hide();
-		page->setParent(nullptr);
+	if(holder && holder->Page()) {
+		holder->Page()->hide();
+		holder->Page()->setParent(nullptr);
 	}
 	delete holder;
 }
@@ -286,20 +313,14 @@ TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
 {
 	page.Remove();
 	Remove(page);
-	auto* holder = new QWidget;
-	auto* box = new QVBoxLayout(holder);
-	int mx = HorzLayoutZoom(4), my = VertLayoutZoom(2);
-	box->setContentsMargins(mx, my, mx, my);
-	box->addWidget(page.GetQWidget());
-	page.GetQWidget()->show();
-	tabs->addTab(holder, Q(text));
+	tabs->addTab(new TabHolder(page), Q(text));
 	return *this;
 }
 
 int TabCtrl::IndexOf(const Ctrl& page) const
 {
 	for(int i = 0; i < tabs->count(); i++)
-		if(PageOf(tabs->widget(i)) == page.GetQWidget())
+		if(TabHolder* h = HolderOf(tabs->widget(i)); h && h->Holds(page))
 			return i;
 	return -1;
 }
@@ -319,7 +340,11 @@ void TabCtrl::Set(int i) { tabs->setCurrentIndex(i); }
 
 String TabCtrl::GetTabText(int i) const { return tabs->tabText(i).toStdString(); }
 
-Ctrl* TabCtrl::GetPage(int i) const { return Ctrl::FromQWidget(PageOf(tabs->widget(i))); }
+Ctrl* TabCtrl::GetPage(int i) const
+{
+	TabHolder* h = HolderOf(tabs->widget(i));
+	return h && h->Page() ? Ctrl::FromQWidget(h->Page()) : nullptr;
+}
 
 ImageCtrl::ImageCtrl() : Ctrl(new QLabel)
 {

@@ -1,0 +1,273 @@
+// Start-up benchmark: how long Lunbrek takes from process start until its main window is
+// shown and painted with a stored language, and its peak memory until then, against a bare
+// Qt 6 window of the same size started the same way. Both programs carry startup_probe.cpp,
+// which reports the moment of the first finished picture and ends the process.
+//
+// Usage: startup_bench [--runs N] [--warmup N] [--xcb]
+// Runs the two programs alternately N times each after the warm-up runs and prints medians
+// and the ratios Lunbrek / bare. The Qt platform is offscreen unless --xcb is given.
+// Deliberately free of Qt: the driver's own memory must stay far below what it measures,
+// because a child's peak RSS includes the moment it was spawned.
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+static const double TIME_TARGET = 1.25;
+static const double MEMORY_TARGET = 1.20;
+static const int TIMEOUT_MS = 30000;
+
+// The stored settings of a program that chose English.
+static const unsigned char ENGLISH_CONFIG[] = { 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0x00, 0x00, 0x00,
+												0x00, 0x65, 0x6E, 0x64, 0x00, 0x0E, 0x00, 0x00, 0x00 };
+
+struct Sample {
+	double ms;     // spawn to painted window
+	double cpu_ms; // user + system time of the child
+	double rss_mb; // peak resident set size
+};
+
+struct Program {
+	std::string name;
+	std::string path;
+	std::vector<std::string> args;
+	std::vector<Sample> samples;
+};
+
+static long long Now()
+{
+	timespec ts;
+	clock_gettime(CLOCK_MONOTONIC, &ts);
+	return (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+static std::string ExeFolder()
+{
+	char buf[4096];
+	ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+	if(n <= 0)
+		return ".";
+	std::string path(buf, n);
+	return path.substr(0, path.rfind('/'));
+}
+
+static bool WriteFile(const std::string &path, const unsigned char *data, size_t len)
+{
+	FILE *f = fopen(path.c_str(), "wb");
+	if(!f)
+		return false;
+	bool ok = fwrite(data, 1, len, f) == len;
+	return fclose(f) == 0 && ok;
+}
+
+static std::string ReadFile(const std::string &path)
+{
+	std::string s;
+	if(FILE *f = fopen(path.c_str(), "rb")) {
+		char buf[4096];
+		size_t n;
+		while((n = fread(buf, 1, sizeof buf, f)) > 0)
+			s.append(buf, n);
+		fclose(f);
+	}
+	return s;
+}
+
+[[noreturn]] static void Fail(const char *what, const std::string &detail = std::string())
+{
+	fprintf(stderr, "startup_bench: %s\n%s", what, detail.c_str());
+	exit(1);
+}
+
+// Runs the program once; its error output goes to errlog, shown if the run fails.
+static Sample RunOnce(Program &p, const std::string &platform, int errlog, int *width, int *height)
+{
+	int fds[2];
+	if(pipe(fds) != 0)
+		Fail("cannot create a pipe");
+	fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+	if(ftruncate(errlog, 0) != 0)
+		Fail("cannot reset the error log");
+
+	std::vector<std::string> env;
+	for(char **e = environ; *e; e++)
+		if(strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 && strncmp(*e, "STARTUP_PROBE_FD=", 17) != 0)
+			env.push_back(*e);
+	env.push_back("QT_QPA_PLATFORM=" + platform);
+	env.push_back("STARTUP_PROBE_FD=" + std::to_string(fds[1]));
+	std::vector<char *> envp;
+	for(std::string &s : env)
+		envp.push_back(s.data());
+	envp.push_back(nullptr);
+	std::vector<char *> argv{ p.path.data() };
+	for(std::string &a : p.args)
+		argv.push_back(a.data());
+	argv.push_back(nullptr);
+
+	posix_spawn_file_actions_t fa;
+	posix_spawn_file_actions_init(&fa);
+	posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+	posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+	posix_spawn_file_actions_adddup2(&fa, errlog, 2);
+
+	pid_t pid;
+	long long t0 = Now();
+	int rc = posix_spawn(&pid, p.path.c_str(), &fa, nullptr, argv.data(), envp.data());
+	posix_spawn_file_actions_destroy(&fa);
+	close(fds[1]);
+	if(rc != 0)
+		Fail(("cannot start " + p.path + ": " + strerror(rc)).c_str());
+
+	std::string line;
+	long long deadline = t0 + TIMEOUT_MS * 1000000LL;
+	bool timedout = false;
+	while(line.find('\n') == std::string::npos) {
+		pollfd pf{ fds[0], POLLIN, 0 };
+		int left = (int)std::max(0LL, (deadline - Now()) / 1000000);
+		int r = poll(&pf, 1, left);
+		if(r < 0 && errno == EINTR)
+			continue;
+		if(r <= 0) {
+			timedout = r == 0;
+			break;
+		}
+		char buf[128];
+		ssize_t n = read(fds[0], buf, sizeof buf);
+		if(n <= 0)
+			break;
+		line.append(buf, n);
+	}
+	close(fds[0]);
+	bool complete = line.find('\n') != std::string::npos;
+	if(!complete)
+		kill(pid, SIGKILL);
+	int status = 0;
+	rusage ru{};
+	while(wait4(pid, &status, 0, &ru) < 0 && errno == EINTR) {
+	}
+	long long painted = 0;
+	if(!complete || sscanf(line.c_str(), "%lld %d %d", &painted, width, height) != 3 || !WIFEXITED(status) ||
+	   WEXITSTATUS(status) != 0) {
+		lseek(errlog, 0, SEEK_SET);
+		std::string err;
+		char buf[4096];
+		ssize_t n;
+		while((n = read(errlog, buf, sizeof buf)) > 0)
+			err.append(buf, n);
+		Fail((p.name + " did not report a painted window" + (timedout ? " in time" : "")).c_str(), err);
+	}
+	Sample s;
+	s.ms = (painted - t0) / 1e6;
+	s.cpu_ms =
+		ru.ru_utime.tv_sec * 1e3 + ru.ru_utime.tv_usec / 1e3 + ru.ru_stime.tv_sec * 1e3 + ru.ru_stime.tv_usec / 1e3;
+	s.rss_mb = ru.ru_maxrss / 1024.0;
+	return s;
+}
+
+static double Median(std::vector<double> v)
+{
+	std::sort(v.begin(), v.end());
+	size_t n = v.size();
+	return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+static std::vector<double> Field(const Program &p, double Sample::*f)
+{
+	std::vector<double> v;
+	for(const Sample &s : p.samples)
+		v.push_back(s.*f);
+	return v;
+}
+
+static void PrintRow(const Program &p)
+{
+	std::vector<double> t = Field(p, &Sample::ms);
+	printf("%-18s %9.1f ms %9.1f ms %9.1f ms %9.1f MB\n", p.name.c_str(), Median(t),
+		   *std::min_element(t.begin(), t.end()), Median(Field(p, &Sample::cpu_ms)), Median(Field(p, &Sample::rss_mb)));
+}
+
+int main(int argc, char **argv)
+{
+	int runs = 15;
+	int warmup = 2;
+	std::string platform = "offscreen";
+	for(int i = 1; i < argc; i++) {
+		std::string a = argv[i];
+		if(a == "--runs" && i + 1 < argc)
+			runs = atoi(argv[++i]);
+		else if(a == "--warmup" && i + 1 < argc)
+			warmup = atoi(argv[++i]);
+		else if(a == "--xcb") {
+			if(!getenv("DISPLAY"))
+				Fail("--xcb needs DISPLAY");
+			platform = "xcb";
+		}
+		else {
+			fprintf(stderr, "usage: startup_bench [--runs N] [--warmup N] [--xcb]\n");
+			return 2;
+		}
+	}
+	if(runs < 1 || warmup < 0)
+		Fail("--runs must be at least 1 and --warmup not negative");
+
+	std::string folder = ExeFolder();
+	Program lunbrek{ "Lunbrek", folder + "/lunbrek_probe", {}, {} };
+	Program bare{ "bare Qt 6 window", folder + "/bare_window", {}, {} };
+
+	// The probe build finds its settings beside itself, under its own name.
+	std::string config = folder + "/lunbrek_probe.cfg";
+	if(!WriteFile(config, ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
+		Fail(("cannot write " + config).c_str());
+
+	char errpath[] = "/tmp/startup_bench.XXXXXX";
+	int errlog = mkstemp(errpath);
+	if(errlog < 0)
+		Fail("cannot create a temporary file");
+	unlink(errpath);
+	fcntl(errlog, F_SETFD, FD_CLOEXEC);
+
+	// Lunbrek goes first once so that the bare window can take its size; after that the
+	// order alternates, so neither program always runs on the heels of the other.
+	int width = 0, height = 0;
+	RunOnce(lunbrek, platform, errlog, &width, &height);
+	bare.args = { std::to_string(width), std::to_string(height) };
+	for(int i = 0; i < warmup + runs; i++) {
+		Program *order[2] = { &bare, &lunbrek };
+		if(i % 2)
+			std::swap(order[0], order[1]);
+		for(Program *p : order) {
+			int w, h;
+			Sample s = RunOnce(*p, platform, errlog, &w, &h);
+			if(w != width || h != height)
+				Fail((p->name + " painted a window of another size").c_str());
+			if(i >= warmup)
+				p->samples.push_back(s);
+		}
+	}
+	if(ReadFile(config) != std::string((const char *)ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
+		Fail(("the stored settings changed: " + config).c_str());
+
+	printf("Start-up to the painted main window, QT_QPA_PLATFORM=%s, window %dx%d, %d runs each after %d warm-up\n",
+		   platform.c_str(), width, height, runs, warmup);
+	printf("%-18s %12s %12s %12s %12s\n", "", "median time", "min time", "median CPU", "peak RSS");
+	PrintRow(bare);
+	PrintRow(lunbrek);
+	double tr = Median(Field(lunbrek, &Sample::ms)) / Median(Field(bare, &Sample::ms));
+	double mr = Median(Field(lunbrek, &Sample::rss_mb)) / Median(Field(bare, &Sample::rss_mb));
+	printf("Lunbrek / bare: time %.2fx (target %.2fx: %s), peak memory %.2fx (target %.2fx: %s)\n", tr, TIME_TARGET,
+		   tr <= TIME_TARGET ? "within" : "over", mr, MEMORY_TARGET, mr <= MEMORY_TARGET ? "within" : "over");
+	return 0;
+}
