@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings_shape.h"
+
 #include <csignal>
 #include <filesystem>
 #include <random>
@@ -12,16 +14,6 @@
 using namespace Upp;
 
 namespace {
-
-struct Settings {
-	Value lang;
-	void Serialize(Stream& s)
-	{
-		int version = 0;
-		s / version;
-		s % lang;
-	}
-};
 
 } // namespace
 

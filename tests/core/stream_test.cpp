@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings_shape.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -12,17 +14,6 @@ using namespace Upp;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Stores what the main window stores: a version, then one value.
-struct Settings {
-	Value lang;
-	void Serialize(Stream& s)
-	{
-		int version = 0;
-		s / version;
-		s % lang;
-	}
-};
 
 String Bytes(std::initializer_list<int> b)
 {

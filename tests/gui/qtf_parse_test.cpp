@@ -8,6 +8,10 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
+using testutil::MakePng;
+
 #include <functional>
 #include <random>
 
@@ -242,17 +246,6 @@ TEST(QtfTables, ColumnsCellsAndFormats)
 	EXPECT_EQ(m.margin[1], 15);
 	EXPECT_EQ(m.border[3], 0);
 	EXPECT_EQ(m.margin[3], 40);
-}
-
-QByteArray MakePng(int cx, int cy, QColor color)
-{
-	QImage img(cx, cy, QImage::Format_ARGB32);
-	img.fill(color);
-	QByteArray png;
-	QBuffer buf(&png);
-	buf.open(QIODevice::WriteOnly);
-	img.save(&buf, "PNG");
-	return png;
 }
 
 // The older binary object form: groups of 7 bytes as 8 bytes of 128..255, the first of

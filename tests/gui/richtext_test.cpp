@@ -15,6 +15,10 @@
 #include <QTextTable>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
+using testutil::MakePng;
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -180,20 +184,9 @@ TEST(RichTextView, EmptyLinesBetweenTables)
 	}
 }
 
-QByteArray Png(int cx, int cy, QColor color)
-{
-	QImage img(cx, cy, QImage::Format_ARGB32);
-	img.fill(color);
-	QByteArray png;
-	QBuffer buf(&png);
-	buf.open(QIODevice::WriteOnly);
-	img.save(&buf, "PNG");
-	return png;
-}
-
 TEST(RichTextView, PictureAtItsZoomedSize)
 {
-	std::string qtf = "[s0; @@PING:1200&600(" + Png(20, 10, Qt::red).toBase64().toStdString() + ")]";
+	std::string qtf = "[s0; @@PING:1200&600(" + MakePng(20, 10, Qt::red).toBase64().toStdString() + ")]";
 	RichTextView v;
 	v.SetQTF(qtf, Zoom(1, 4));
 	QWidget *w = v.GetQWidget();

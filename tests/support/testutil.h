@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +82,18 @@ inline std::vector<std::string> CollectMessages(const std::function<void()>& bod
 	body();
 	t.stop();
 	return seen;
+}
+
+// A one-colour picture as PNG bytes.
+inline QByteArray MakePng(int cx, int cy, QColor color)
+{
+	QImage img(cx, cy, QImage::Format_ARGB32);
+	img.fill(color);
+	QByteArray png;
+	QBuffer buf(&png);
+	buf.open(QIODevice::WriteOnly);
+	img.save(&buf, "PNG");
+	return png;
 }
 
 } // namespace testutil
