@@ -238,6 +238,20 @@ TEST_F(AppTest, MenusCarryTheirEntriesImagesAndTranslatedTexts)
 	EXPECT_EQ(menus[2].size(), 2u);
 }
 
+TEST_F(AppTest, MenuEntriesFitTheBarInEveryLanguage)
+{
+	for(int lang : { 7, 4, 0 }) {
+		Apply(lang);
+		QMenuBar* bar = app.menu.GetQMenuBar();
+		bar->adjustSize();
+		bar->resize(app.GetSize().cx, app.menu.FrameHeight());
+		QApplication::processEvents();
+		for(QAction* a : bar->actions())
+			EXPECT_FALSE(bar->actionGeometry(a).isEmpty()) << lang << " " << a->text().toStdString();
+		EXPECT_GE(app.menu.FrameHeight(), bar->sizeHint().height()) << lang;
+	}
+}
+
 TEST_F(AppTest, AboutShowsTheCurrentLanguagesPageAndClosesWithOnePress)
 {
 	struct Case {

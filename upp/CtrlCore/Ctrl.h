@@ -54,7 +54,6 @@ protected:
 	void SetWidget(QWidget* w, QWidget* v = nullptr);
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
-	virtual void LayoutFrames();
 	friend class Watcher;
 
 public:
@@ -140,6 +139,8 @@ public:
 	void SetFocus();
 
 	virtual void AddFrame(CtrlFrame& f);
+	// Places the frames and the view again, after a frame changed its height.
+	virtual void LayoutFrames();
 	void RemoveFrame(CtrlFrame& f);
 	int GetFrameCount() const { return (int)frames.size(); }
 	Size AddFrameSize(Size sz) const;

@@ -78,6 +78,12 @@ void MenuBar::Set(const Event<Bar&>& menu)
 {
 	Clear();
 	menu(*this);
+	int h = bar->sizeHint().height();
+	if(h > FrameHeight()) {
+		height = h;
+		if(owner)
+			owner->LayoutFrames();
+	}
 }
 
 int MenuBar::GetCount() const { return (int)bar->actions().size(); }
@@ -114,19 +120,19 @@ void MenuBar::FrameRemove()
 	bar->setParent(nullptr);
 }
 
-// The band the bar takes does not change with its entries or language: it is measured on
-// a bar whose entry mixes Latin, Cyrillic and Chinese text.
+// The band starts as high as a bar with one Latin entry. Entries whose script needs a taller
+// line (Chinese, say) make it grow once they are set; measuring those scripts up front would
+// load their fonts at every start.
 int MenuBar::FrameHeight() const
 {
-	static int h = 0;
-	if(!h) {
+	if(!height) {
 		QMenuBar probe;
 		probe.setNativeMenuBar(false);
 		probe.setFont(bar->font());
-		probe.addMenu(QString::fromUtf8("File Файл 文件"));
-		h = probe.sizeHint().height();
+		probe.addMenu("File");
+		height = probe.sizeHint().height();
 	}
-	return h;
+	return height;
 }
 
 void MenuBar::FrameLayout(int x, int y, int cx, int cy) { bar->setGeometry(x, y, cx, cy); }

@@ -28,6 +28,7 @@ protected:
 class MenuBar : public Ctrl, public Bar, public CtrlFrame {
 	QMenuBar* bar;
 	Ctrl* owner = nullptr;
+	mutable int height = 0;
 
 public:
 	MenuBar();
