@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
 	QApplication app(argc, argv);
 	int width = argc > 2 ? atoi(argv[1]) : 400;

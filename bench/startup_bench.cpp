@@ -24,7 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
-extern char **environ;
+extern char** environ;
 
 static const double TIME_TARGET = 1.25;
 static const double MEMORY_TARGET = 1.20;
@@ -64,19 +64,19 @@ static std::string ExeFolder()
 	return path.substr(0, path.rfind('/'));
 }
 
-static bool WriteFile(const std::string &path, const unsigned char *data, size_t len)
+static bool WriteFile(const std::string& path, const unsigned char* data, size_t len)
 {
-	FILE *f = fopen(path.c_str(), "wb");
+	FILE* f = fopen(path.c_str(), "wb");
 	if(!f)
 		return false;
 	bool ok = fwrite(data, 1, len, f) == len;
 	return fclose(f) == 0 && ok;
 }
 
-static std::string ReadFile(const std::string &path)
+static std::string ReadFile(const std::string& path)
 {
 	std::string s;
-	if(FILE *f = fopen(path.c_str(), "rb")) {
+	if(FILE* f = fopen(path.c_str(), "rb")) {
 		char buf[4096];
 		size_t n;
 		while((n = fread(buf, 1, sizeof buf, f)) > 0)
@@ -86,14 +86,14 @@ static std::string ReadFile(const std::string &path)
 	return s;
 }
 
-[[noreturn]] static void Fail(const char *what, const std::string &detail = std::string())
+[[noreturn]] static void Fail(const char* what, const std::string& detail = std::string())
 {
 	fprintf(stderr, "startup_bench: %s\n%s", what, detail.c_str());
 	exit(1);
 }
 
 // Runs the program once; its error output goes to errlog, shown if the run fails.
-static Sample RunOnce(Program &p, const std::string &platform, int errlog, int *width, int *height)
+static Sample RunOnce(Program& p, const std::string& platform, int errlog, int* width, int* height)
 {
 	int fds[2];
 	if(pipe(fds) != 0)
@@ -103,17 +103,17 @@ static Sample RunOnce(Program &p, const std::string &platform, int errlog, int *
 		Fail("cannot reset the error log");
 
 	std::vector<std::string> env;
-	for(char **e = environ; *e; e++)
+	for(char** e = environ; *e; e++)
 		if(strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 && strncmp(*e, "STARTUP_PROBE_FD=", 17) != 0)
 			env.push_back(*e);
 	env.push_back("QT_QPA_PLATFORM=" + platform);
 	env.push_back("STARTUP_PROBE_FD=" + std::to_string(fds[1]));
-	std::vector<char *> envp;
-	for(std::string &s : env)
+	std::vector<char*> envp;
+	for(std::string& s : env)
 		envp.push_back(s.data());
 	envp.push_back(nullptr);
-	std::vector<char *> argv{ p.path.data() };
-	for(std::string &a : p.args)
+	std::vector<char*> argv{ p.path.data() };
+	for(std::string& a : p.args)
 		argv.push_back(a.data());
 	argv.push_back(nullptr);
 
@@ -184,22 +184,22 @@ static double Median(std::vector<double> v)
 	return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-static std::vector<double> Field(const Program &p, double Sample::*f)
+static std::vector<double> Field(const Program& p, double Sample::*f)
 {
 	std::vector<double> v;
-	for(const Sample &s : p.samples)
+	for(const Sample& s : p.samples)
 		v.push_back(s.*f);
 	return v;
 }
 
-static void PrintRow(const Program &p)
+static void PrintRow(const Program& p)
 {
 	std::vector<double> t = Field(p, &Sample::ms);
 	printf("%-18s %9.1f ms %9.1f ms %9.1f ms %9.1f MB\n", p.name.c_str(), Median(t),
 		   *std::min_element(t.begin(), t.end()), Median(Field(p, &Sample::cpu_ms)), Median(Field(p, &Sample::rss_mb)));
 }
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
 	int runs = 15;
 	int warmup = 2;
@@ -245,10 +245,10 @@ int main(int argc, char **argv)
 	RunOnce(lunbrek, platform, errlog, &width, &height);
 	bare.args = { std::to_string(width), std::to_string(height) };
 	for(int i = 0; i < warmup + runs; i++) {
-		Program *order[2] = { &bare, &lunbrek };
+		Program* order[2] = { &bare, &lunbrek };
 		if(i % 2)
 			std::swap(order[0], order[1]);
-		for(Program *p : order) {
+		for(Program* p : order) {
 			int w, h;
 			Sample s = RunOnce(*p, platform, errlog, &w, &h);
 			if(w != width || h != height)
@@ -257,7 +257,7 @@ int main(int argc, char **argv)
 				p->samples.push_back(s);
 		}
 	}
-	if(ReadFile(config) != std::string((const char *)ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
+	if(ReadFile(config) != std::string((const char*)ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
 		Fail(("the stored settings changed: " + config).c_str());
 
 	printf("Start-up to the painted main window, QT_QPA_PLATFORM=%s, window %dx%d, %d runs each after %d warm-up\n",

@@ -20,7 +20,7 @@ static void ReportAndExit(int width, int height)
 	timespec ts;
 	clock_gettime(CLOCK_MONOTONIC, &ts);
 	long long ns = (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec;
-	const char *fdtext = getenv("STARTUP_PROBE_FD");
+	const char* fdtext = getenv("STARTUP_PROBE_FD");
 	int fd = fdtext ? atoi(fdtext) : 1;
 	char line[96];
 	int n = snprintf(line, sizeof line, "%lld %d %d\n", ns, width, height);
@@ -38,10 +38,10 @@ public:
 	using QObject::QObject;
 
 protected:
-	bool eventFilter(QObject *obj, QEvent *e) override
+	bool eventFilter(QObject* obj, QEvent* e) override
 	{
 		if(!seen && e->type() == QEvent::Paint && obj->isWidgetType()) {
-			QWidget *top = static_cast<QWidget *>(obj)->window();
+			QWidget* top = static_cast<QWidget*>(obj)->window();
 			if(top->windowTitle() == QLatin1String(WINDOW_TITLE)) {
 				seen = true;
 				// Painting a window paints all its widgets and flushes the picture in one

@@ -14,7 +14,7 @@ namespace {
 struct Settings {
 	Value lang;
 
-	void Serialize(Stream &s)
+	void Serialize(Stream& s)
 	{
 		int version = 0;
 		s / version;
@@ -22,13 +22,13 @@ struct Settings {
 	}
 };
 
-bool Same(const Value &a, const Value &b) { return a.GetType() == b.GetType() && a == b; }
+bool Same(const Value& a, const Value& b) { return a.GetType() == b.GetType() && a == b; }
 
 String path;
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
 	char name[] = "/tmp/lunbrek-fuzz-config-XXXXXX";
 	int fd = mkstemp(name);
@@ -40,15 +40,15 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 	return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-	FILE *f = fopen(path.c_str(), "wb");
+	FILE* f = fopen(path.c_str(), "wb");
 	if(!f || fwrite(data, 1, size, f) != size || fclose(f) != 0)
 		abort();
 
 	// The setting held before loading varies with the input so that each kind gets restored.
 	static const Value before[] = { Value(), 3, String("Deutsch"), Date(2014, 10, 3) };
-	const Value &old = before[size % 4];
+	const Value& old = before[size % 4];
 	Settings s{ old };
 	if(!LoadFromFile(s, path.c_str())) {
 		if(!Same(s.lang, old))

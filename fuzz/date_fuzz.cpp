@@ -12,16 +12,16 @@ const int LANGUAGES[] = {
 	LNG_('N', 'L', 'N', 'L'), LNG_('R', 'O', 'R', 'O'),
 };
 
-bool IsBlankText(const String &s) { return s.find_first_not_of(" \t") == String::npos; }
+bool IsBlankText(const String& s) { return s.find_first_not_of(" \t") == String::npos; }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 	if(size == 0)
 		return 0;
 	SetLanguage(SetLNGCharset(LANGUAGES[unsigned(data[0] - '0') % 10], CHARSET_UTF8));
-	String text((const char *)data + 1, size - 1);
+	String text((const char*)data + 1, size - 1);
 	text = text.c_str(); // the field's text never holds a zero byte
 
 	bool ok = false;

@@ -9,20 +9,20 @@ using namespace Upp;
 
 namespace {
 
-void CheckParts(const std::vector<RichPart> &parts, int depth)
+void CheckParts(const std::vector<RichPart>& parts, int depth)
 {
 	if(depth > 8) // the reader nests at most eight tables
 		__builtin_trap();
-	for(const RichPart &part : parts) {
+	for(const RichPart& part : parts) {
 		if(!part.table)
 			continue;
-		const RichTable &t = *part.table;
+		const RichTable& t = *part.table;
 		if(t.columns.empty())
 			__builtin_trap();
-		for(const auto &row : t.rows) {
+		for(const auto& row : t.rows) {
 			if(row.size() != t.columns.size())
 				__builtin_trap();
-			for(const RichCell &cell : row)
+			for(const RichCell& cell : row)
 				CheckParts(cell.parts, depth + 1);
 		}
 	}
@@ -31,18 +31,18 @@ void CheckParts(const std::vector<RichPart> &parts, int depth)
 } // namespace
 
 // Fontconfig keeps its font cache for the life of the process and never frees it.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 	new QGuiApplication(*argc, *argv); // lives as long as the process
 	return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-	RichDoc doc = ParseQTF(String((const char *)data, size));
+	RichDoc doc = ParseQTF(String((const char*)data, size));
 	CheckParts(doc.parts, 0);
 	QTextDocument out;
 	BuildQTextDocument(out, doc, Zoom(180, 1400));

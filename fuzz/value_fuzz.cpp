@@ -4,15 +4,15 @@
 
 using namespace Upp;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-	StringStream in(String((const char *)data, size));
+	StringStream in(String((const char*)data, size));
 	for(int i = 0; i < 16 && !in.IsEof(); i++) {
 		Value v;
 		try {
 			in % v;
 		}
-		catch(const LoadingError &) {
+		catch(const LoadingError&) {
 			if(!in.IsError())
 				__builtin_trap();
 			return 0;

@@ -35,8 +35,7 @@ static const int LANGUAGE_CODE[] = {
 };
 
 static const char* const LANGUAGE_NAME[] = {
-	"English", "Français", "Español", "Português", "Русский",
-	"Deutsch", "Italiano", "中国的", "Nederlands", "Românesc",
+	"English", "Français", "Español", "Português", "Русский", "Deutsch", "Italiano", "中国的", "Nederlands", "Românesc",
 };
 
 static const char* const ABOUT_TOPIC[] = {

@@ -6,7 +6,7 @@
 // The program's pictures, drawn in qimvorImg.art; the build packs them into qimvorImg_data.cpp.
 class qimvorImg {
 public:
-	static Upp::Iml &Iml();
+	static Upp::Iml& Iml();
 	static Upp::Image icon();
 	static Upp::Image About();
 	static Upp::Image Close();

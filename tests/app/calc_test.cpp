@@ -100,7 +100,7 @@ TEST_F(AppTest, SpecificDateWorkedResults)
 		auto msgs = CollectMessages([&] { Click(p.bcalc); });
 		EXPECT_TRUE(msgs.empty());
 		std::string what = std::string(r.start) + (r.op ? " - " : " + ") + std::to_string(r.years) + "y " +
-		                   std::to_string(r.months) + "m " + std::to_string(r.days) + "d";
+						   std::to_string(r.months) + "m " + std::to_string(r.days) + "d";
 		EXPECT_EQ(p.strdate.GetText(), r.date) << what;
 		EXPECT_EQ(p.strdayname.GetText(), r.dayname) << what;
 		EXPECT_EQ(p.stres.GetText(), r.line) << what;
@@ -238,7 +238,7 @@ TEST_F(AppTest, AnInputChangeEmptiesOnlyItsOwnPagesResults)
 	auto diffEmpty = [&] { return app.diffPage.result.GetText().empty() && app.diffPage.lunbrek.GetText().empty(); };
 	auto dateEmpty = [&] {
 		return app.datePage.strdate.GetText().empty() && app.datePage.stres.GetText().empty() &&
-		       app.datePage.strdayname.GetText().empty();
+			   app.datePage.strdayname.GetText().empty();
 	};
 	struct Change {
 		const char* what;

@@ -9,7 +9,7 @@ namespace {
 struct Entry {
 	Image (*get)();
 	int index;
-	const char *id;
+	const char* id;
 	Size size;
 	int block;
 };
@@ -20,9 +20,9 @@ const Entry kImages[] = {
 	{ qimvorImg::Home, 4, "Home", { 24, 24 }, 0 },   { qimvorImg::logfin, 5, "logfin", { 400, 45 }, 1 },
 };
 
-RGBA At(const Image &img, int x, int y) { return img[y][x]; }
+RGBA At(const Image& img, int x, int y) { return img[y][x]; }
 
-std::vector<Point> Corners(const Image &img)
+std::vector<Point> Corners(const Image& img)
 {
 	int r = img.GetWidth() - 1, b = img.GetHeight() - 1;
 	return { Point(0, 0), Point(r, 0), Point(0, b), Point(r, b) };
@@ -33,7 +33,7 @@ std::vector<Point> Corners(const Image &img)
 // Runs first, while nothing has been fetched yet in this process.
 TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
 {
-	Iml &list = qimvorImg::Iml();
+	Iml& list = qimvorImg::Iml();
 	ASSERT_EQ(list.GetBlockCount(), 2);
 	ASSERT_FALSE(list.IsBlockUnpacked(0));
 	ASSERT_FALSE(list.IsBlockUnpacked(1));
@@ -46,8 +46,8 @@ TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
 
 TEST(QimvorImages, AccessorsFollowTheNameTable)
 {
-	Iml &list = qimvorImg::Iml();
-	for(const Entry &e : kImages) {
+	Iml& list = qimvorImg::Iml();
+	for(const Entry& e : kImages) {
 		SCOPED_TRACE(e.id);
 		Image img = e.get();
 		EXPECT_EQ(img.GetSize(), e.size);
@@ -59,14 +59,14 @@ TEST(QimvorImages, AccessorsFollowTheNameTable)
 
 TEST(QimvorImages, PixelsArePremultipliedAndHotSpotsAtTheOrigin)
 {
-	for(const Entry &e : kImages) {
+	for(const Entry& e : kImages) {
 		SCOPED_TRACE(e.id);
 		Image img = e.get();
 		EXPECT_EQ(img.GetHotSpot(), Point(0, 0));
 		EXPECT_EQ(img.Get2ndSpot(), Point(0, 0));
 		int bad = 0;
 		for(int i = 0; i < img.GetLength(); i++) {
-			const RGBA &p = img.Begin()[i];
+			const RGBA& p = img.Begin()[i];
 			bad += p.r > p.a || p.g > p.a || p.b > p.a;
 		}
 		EXPECT_EQ(bad, 0);
@@ -124,7 +124,7 @@ TEST(QimvorImages, ColoursAsDrawn)
 
 TEST(QimvorImages, RepeatedCallsKeepSixImages)
 {
-	Iml *first = &qimvorImg::Iml();
+	Iml* first = &qimvorImg::Iml();
 	for(int i = 0; i < 100; i++)
 		EXPECT_EQ(&qimvorImg::Iml(), first);
 	EXPECT_EQ(first->GetCount(), 6);
@@ -134,8 +134,8 @@ TEST(QimvorImages, RepeatedCallsKeepSixImages)
 
 TEST(QimvorImages, RegisteredByName)
 {
-	Iml *list = GetIml("qimvorImg");
+	Iml* list = GetIml("qimvorImg");
 	ASSERT_EQ(list, &qimvorImg::Iml());
-	for(const Entry &e : kImages)
+	for(const Entry& e : kImages)
 		EXPECT_EQ(list->Get(list->Find(e.id)).GetSize(), e.size) << e.id;
 }

@@ -107,9 +107,9 @@ TEST_F(AppTest, RepeatedApplicationsLeaveOneOfEverything)
 	EXPECT_EQ(writes, 1);
 	EXPECT_EQ(app.diffPage.result.GetText(), "");
 	EXPECT_EQ(app.diffPage.frdt.WhenAction.GetCount(), 3);
-	for(Ctrl* c : std::initializer_list<Ctrl*>{ &app.diffPage.bcal, &app.diffPage.opdftp, &app.datePage.swop,
-	                                            &app.datePage.yr, &app.datePage.mn, &app.datePage.ds,
-	                                            &app.datePage.bcalc })
+	for(Ctrl* c :
+		std::initializer_list<Ctrl*>{ &app.diffPage.bcal, &app.diffPage.opdftp, &app.datePage.swop, &app.datePage.yr,
+									  &app.datePage.mn, &app.datePage.ds, &app.datePage.bcalc })
 		EXPECT_EQ(c->WhenAction.GetCount(), 1);
 	EXPECT_EQ(app.diffPage.todt.WhenAction.GetCount(), 2);
 	EXPECT_EQ(app.datePage.frmdate.WhenAction.GetCount(), 2);
@@ -128,10 +128,9 @@ TEST_F(AppTest, ALanguageChangeEmptiesEverythingAndShowsTheFirstTab)
 	app.tab.Set(1);
 	Apply(5);
 	EXPECT_EQ(app.tab.Get(), 0);
-	for(LabelBase* l : std::initializer_list<LabelBase*>{ &app.diffPage.result, &app.diffPage.lunbrek,
-	                                                     &app.datePage.strdate, &app.datePage.stres,
-	                                                     &app.datePage.strdayname, &app.diffPage.frmdtinfo,
-	                                                     &app.diffPage.todtinfo, &app.datePage.frmdtinfo })
+	for(LabelBase* l : std::initializer_list<LabelBase*>{
+			&app.diffPage.result, &app.diffPage.lunbrek, &app.datePage.strdate, &app.datePage.stres,
+			&app.datePage.strdayname, &app.diffPage.frmdtinfo, &app.diffPage.todtinfo, &app.datePage.frmdtinfo })
 		EXPECT_EQ(l->GetText(), "");
 	for(DropDate* d : { &app.diffPage.frdt, &app.diffPage.todt, &app.datePage.frmdate }) {
 		EXPECT_EQ(d->GetText(), "");

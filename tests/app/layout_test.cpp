@@ -36,7 +36,8 @@ void CheckLayout(Ctrl& parent, Size layout, const std::vector<Item>& items, cons
 }
 
 const std::vector<Item> TAB = {
-	{ "tab", 4, 380, 48, 240 }, { "wbpage", 308, 80, 292, 19 }, { "dv___2", 4, 120, 288, 21 }, { "logo", 4, 380, 4, 40 } };
+	{ "tab", 4, 380, 48, 240 }, { "wbpage", 308, 80, 292, 19 }, { "dv___2", 4, 120, 288, 21 }, { "logo", 4, 380, 4, 40 }
+};
 
 const std::vector<Item> DIFF = {
 	{ "frdt", 80, 100, 12, 24 },
@@ -75,7 +76,8 @@ const std::vector<Item> DATE = {
 const std::vector<Item> INFO = { { "info", 4, 328, 8, 32, false, true }, { "ok", 260, 72, 216, 24 } };
 
 const std::vector<Item> SETT = {
-	{ "lang", 12, 200, 20, 20 }, { "ok", 72, 72, 56, 24 }, { "cancel", 148, 72, 56, 24 }, { "lng", 4, 216, 4, 48 } };
+	{ "lang", 12, 200, 20, 20 }, { "ok", 72, 72, 56, 24 }, { "cancel", 148, 72, 56, 24 }, { "lng", 4, 216, 4, 48 }
+};
 
 } // namespace
 

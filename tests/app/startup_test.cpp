@@ -115,13 +115,13 @@ TEST_F(Startup, StoredEnglishOpensWithoutDialogAndIsStoredAgain)
 	bool sawDialog = false;
 	Script s;
 	s.When([] { return MainShown() || SettingsRuns() > 0; },
-	       [&] {
-		       sawDialog = SettingsRuns() > 0;
-		       qimvor* q = MainWindow();
-		       ASSERT_TRUE(q);
-		       EXPECT_EQ(q->tab.GetTabText(0), "Day Difference");
-		       q->GetQWidget()->close(); // the close box
-	       });
+		   [&] {
+			   sawDialog = SettingsRuns() > 0;
+			   qimvor* q = MainWindow();
+			   ASSERT_TRUE(q);
+			   EXPECT_EQ(q->tab.GetTabText(0), "Day Difference");
+			   q->GetQWidget()->close(); // the close box
+		   });
 	RunProgram();
 	EXPECT_FALSE(sawDialog);
 	EXPECT_TRUE(s.Done());
@@ -164,25 +164,25 @@ TEST_F(Startup, FirstStartAsksAloneAndInsistsOnAChoice)
 		Click(q->sett.ok);
 	};
 	s.When([] { return SettingsRuns() == 1; },
-	       [&] {
-		       qimvor* q = MainWindow();
-		       for(int i = 0; i < q->sett.lang.GetCount(); i++)
-			       names.push_back(q->sett.lang.GetValue(i));
-		       EXPECT_EQ(q->sett.GetTitle(), "Settings");
-		       EXPECT_EQ(q->sett.lng.GetLabel(), "Language");
-		       EXPECT_EQ(q->sett.lang.GetDropLines(), 8);
-		       pressOk();
-	       })
+		   [&] {
+			   qimvor* q = MainWindow();
+			   for(int i = 0; i < q->sett.lang.GetCount(); i++)
+				   names.push_back(q->sett.lang.GetValue(i));
+			   EXPECT_EQ(q->sett.GetTitle(), "Settings");
+			   EXPECT_EQ(q->sett.lng.GetLabel(), "Language");
+			   EXPECT_EQ(q->sett.lang.GetDropLines(), 8);
+			   pressOk();
+		   })
 		.When([&] { return SettingsRuns() == 2; }, pressOk)
 		.When([&] { return SettingsRuns() == 3; },
-	              [&] {
-			      qimvor* q = MainWindow();
-			      auto* combo = qobject_cast<QComboBox*>(q->sett.lang.GetQWidget());
-			      combo->setCurrentIndex(6);
-			      emit combo->activated(6);
-			      mainShownEarly |= MainShown();
-			      Click(q->sett.ok);
-		      })
+			  [&] {
+				  qimvor* q = MainWindow();
+				  auto* combo = qobject_cast<QComboBox*>(q->sett.lang.GetQWidget());
+				  combo->setCurrentIndex(6);
+				  emit combo->activated(6);
+				  mainShownEarly |= MainShown();
+				  Click(q->sett.ok);
+			  })
 		.When(MainShown, [&] {
 			qimvor* q = MainWindow();
 			EXPECT_EQ(q->tab.GetTabText(0), "Differenza Giorno");
@@ -194,7 +194,7 @@ TEST_F(Startup, FirstStartAsksAloneAndInsistsOnAChoice)
 	EXPECT_TRUE(s.Done());
 	EXPECT_FALSE(mainShownEarly);
 	EXPECT_EQ(names, (std::vector<std::string>{ "English", "Français", "Español", "Português", "Русский", "Deutsch",
-	                                            "Italiano", "中国的", "Nederlands", "Românesc" }));
+												"Italiano", "中国的", "Nederlands", "Românesc" }));
 	EXPECT_EQ(ReadConfig(), WithIndex(6));
 }
 
@@ -222,12 +222,12 @@ TEST_F(Startup, DamagedFilesCostOnlyTheFirstStartQuestion)
 		bool asked = false;
 		Script s;
 		s.When([] { return SettingsRuns() == 1; },
-		       [&] {
-			       asked = true;
-			       qimvor* q = MainWindow();
-			       q->sett.lang.SetData(3);
-			       Click(q->sett.ok);
-		       })
+			   [&] {
+				   asked = true;
+				   qimvor* q = MainWindow();
+				   q->sett.lang.SetData(3);
+				   Click(q->sett.ok);
+			   })
 			.When(MainShown, [] { MainWindow()->Exit(); });
 		RunProgram();
 		EXPECT_TRUE(asked);

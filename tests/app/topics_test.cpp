@@ -16,9 +16,9 @@ using namespace Upp;
 namespace {
 
 const char* const TOPICS[] = {
-	"about$de-de", "about$en-us", "about$es-es", "about$fr-fr", "about$it-it", "about$nl-nl",
-	"about$pt-pt", "about$ro-ro", "about$ru-ru", "about$zh-cn", "donate$en-us", "log2$en-us",
-	"logani$en-us", "logo$en-us", "tt$en-us", "webpage$en-us",
+	"about$de-de",  "about$en-us", "about$es-es", "about$fr-fr",   "about$it-it",  "about$nl-nl",
+	"about$pt-pt",  "about$ro-ro", "about$ru-ru", "about$zh-cn",   "donate$en-us", "log2$en-us",
+	"logani$en-us", "logo$en-us",  "tt$en-us",    "webpage$en-us",
 };
 
 const std::filesystem::path SOURCES = std::filesystem::path(__FILE__).parent_path() / "../../qimvor/app.tpp";
@@ -99,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(All, AppTopic, ::testing::ValuesIn(TOPICS));
 
 TEST(AppTopics, UnknownNamesGiveNoTopic)
 {
-	for(const char* path : { "qimvor/app/about$pl-pl", "qimvor/app/about", "qimvor/doc/about$en-us", "app/about$en-us" }) {
+	for(const char* path :
+		{ "qimvor/app/about$pl-pl", "qimvor/app/about", "qimvor/doc/about$en-us", "app/about$en-us" }) {
 		Topic t = GetTopic(path);
 		EXPECT_TRUE(t.text.empty()) << path;
 		EXPECT_TRUE(t.title.empty()) << path;
@@ -151,26 +152,37 @@ TEST_P(AboutPage, HoldsItsTranslationsInTheSharedLayout)
 	EXPECT_NE(qtf.find("^https://www.gnu.org/licenses/gpl-3.0.html^ "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AboutPage,
+INSTANTIATE_TEST_SUITE_P(
+	Languages, AboutPage,
 	::testing::Values(
-		About{ "en-us", "Calculate difference in days or find a specific date",
-			{ "Free for Personal Use", "Disclaimer of Warranty", "Limitation of Liability" } },
-		About{ "de-de", "Differenz berechnen in Tagen oder bei einem bestimmten Datum",
-			{ "Für den persönlichen Gebrauch", "Haftungsausschluss", "Haftungsbeschränkung" } },
-		About{ "es-es", "Calcular la diferencia en días o encontrar una fecha específica",
-			{ "Gratis para uso personal", "Renuncia de garantía", "Limitación de la responsabilidad" } },
-		About{ "fr-fr", "Calculer la différence en jours ou trouver une date précise",
-			{ "Gratuit pour un usage personnel", "Exclusion de garantie", "Limitation de responsabilité" } },
-		About{ "it-it", "Calcolare differenza in giorni o trovare una data specifica",
-			{ "Gratuito per uso personale", "Esclusione di garanzia", "Limitazione di responsabilità" } },
-		About{ "nl-nl", "Bereken verschil in dagen of zoek een specifieke datum",
-			{ "Gratis voor persoonlijk gebruik", "Afwijzing van garantie", "Beperking van aansprakelijkheid" } },
-		About{ "pt-pt", "Calcular diferença de dias ou encontrar uma data específica",
-			{ "Gratuito para uso pessoal", "Renúncia da garantia", "Limitação de Responsabilidade" } },
-		About{ "ro-ro", "Se calculează diferența în zile sau găsi o anumită dată",
-			{ "Gratuit pentru uz personal", "Condiții de garanție", "Limitarea răspunderii" } },
-		About{ "ru-ru", "Рассчитать разницу в днях или найти конкретную дату",
-			{ "Бесплатно для личного пользования", "Отказ от гарантийных обязательств", "Ограничение ответственности" } },
+		About{ "en-us",
+			   "Calculate difference in days or find a specific date",
+			   { "Free for Personal Use", "Disclaimer of Warranty", "Limitation of Liability" } },
+		About{ "de-de",
+			   "Differenz berechnen in Tagen oder bei einem bestimmten Datum",
+			   { "Für den persönlichen Gebrauch", "Haftungsausschluss", "Haftungsbeschränkung" } },
+		About{ "es-es",
+			   "Calcular la diferencia en días o encontrar una fecha específica",
+			   { "Gratis para uso personal", "Renuncia de garantía", "Limitación de la responsabilidad" } },
+		About{ "fr-fr",
+			   "Calculer la différence en jours ou trouver une date précise",
+			   { "Gratuit pour un usage personnel", "Exclusion de garantie", "Limitation de responsabilité" } },
+		About{ "it-it",
+			   "Calcolare differenza in giorni o trovare una data specifica",
+			   { "Gratuito per uso personale", "Esclusione di garanzia", "Limitazione di responsabilità" } },
+		About{ "nl-nl",
+			   "Bereken verschil in dagen of zoek een specifieke datum",
+			   { "Gratis voor persoonlijk gebruik", "Afwijzing van garantie", "Beperking van aansprakelijkheid" } },
+		About{ "pt-pt",
+			   "Calcular diferença de dias ou encontrar uma data específica",
+			   { "Gratuito para uso pessoal", "Renúncia da garantia", "Limitação de Responsabilidade" } },
+		About{ "ro-ro",
+			   "Se calculează diferența în zile sau găsi o anumită dată",
+			   { "Gratuit pentru uz personal", "Condiții de garanție", "Limitarea răspunderii" } },
+		About{ "ru-ru",
+			   "Рассчитать разницу в днях или найти конкретную дату",
+			   { "Бесплатно для личного пользования", "Отказ от гарантийных обязательств",
+				 "Ограничение ответственности" } },
 		About{ "zh-cn", "計算出的差異在數天或查找特定日期", { "免費供個人使用", "擔保免責聲明", "責任限制" } }));
 
 TEST(AppTopics, ChineseAboutLinksTheLicenceAsGnuInTheDefaultFont)
@@ -211,7 +223,7 @@ TEST_P(LogoPicture, IsAnRgbaPngOfItsSize)
 	size_t e = qtf.find(')', b);
 	ASSERT_NE(e, std::string::npos);
 	QByteArray png = QByteArray::fromBase64(QByteArray::fromStdString(qtf.substr(b, e - b)),
-		QByteArray::AbortOnBase64DecodingErrors);
+											QByteArray::AbortOnBase64DecodingErrors);
 	ASSERT_GT(png.size(), 26);
 	EXPECT_EQ(png.mid(1, 3), "PNG");
 	EXPECT_EQ(png[24], 8); // bits per channel
@@ -223,14 +235,16 @@ TEST_P(LogoPicture, IsAnRgbaPngOfItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Logos, LogoPicture,
-	::testing::Values(Logo{ "logo$en-us", "@@PING:3395&315", 469, 45 }, Logo{ "logani$en-us", "@@PING:3358&399", 432, 51 }));
+						 ::testing::Values(Logo{ "logo$en-us", "@@PING:3395&315", 469, 45 },
+										   Logo{ "logani$en-us", "@@PING:3358&399", 432, 51 }));
 
 TEST(AppTopics, TutorialStyleSheet)
 {
 	std::string qtf = GetTopic("qimvor/app/tt$en-us").text;
-	const char* names[] = { "Default", "param", "caption", "title", "item", "text", "desc", "code",
-		"separator", "base", "class", "requirement", "tparam", "item1", "item2", "NewsDate", "result",
-		"result-line", "package-title", "gap", "class-nested", "Par" };
+	const char* names[] = { "Default",       "param", "caption",      "title",    "item",   "text",
+							"desc",          "code",  "separator",    "base",     "class",  "requirement",
+							"tparam",        "item1", "item2",        "NewsDate", "result", "result-line",
+							"package-title", "gap",   "class-nested", "Par" };
 	EXPECT_EQ(Count(qtf, "$$"), 22);
 	size_t at = 0;
 	for(int i = 0; i < 22; i++) {

@@ -22,10 +22,10 @@ constexpr int Lng(const char (&c)[5]) { return SetLNGCharset(LNG_(c[0], c[1], c[
 const char* const notice = "© 2014-2026 Lunbrek";
 
 const int stored_order[] = { Lng("DEDE"), Lng("ESES"), Lng("FRFR"), Lng("ITIT"), Lng("NLNL"),
-	Lng("PTPT"), Lng("RORO"), Lng("RURU"), Lng("ZHCN") };
+							 Lng("PTPT"), Lng("RORO"), Lng("RURU"), Lng("ZHCN") };
 
 const int all_languages[] = { Lng("ENUS"), Lng("DEDE"), Lng("ESES"), Lng("FRFR"), Lng("ITIT"),
-	Lng("NLNL"), Lng("PTPT"), Lng("RORO"), Lng("RURU"), Lng("ZHCN") };
+							  Lng("NLNL"), Lng("PTPT"), Lng("RORO"), Lng("RURU"), Lng("ZHCN") };
 
 std::vector<const char*> Keys()
 {
@@ -61,14 +61,56 @@ TEST_F(AppTable, Shape)
 
 TEST_F(AppTable, KeysInOrder)
 {
-	const char* const expected[] = { "", "Start date should be less than end date!!!", "Years", "Months", "Days",
-		"File", "Tools", "Help", "Exit", "Settings", "Visit Website", "Donate", "About", "Language",
-		"Day Difference", "Specific Date", "From :", "To :", "Calculate", "Difference (Year / Month / Day) :",
-		"Total Difference :", "Add", "Subtract", "Year :", "Month :", "Day :", "Date :", "Start Date",
-		"End Date", "Generate Report", "Total Difference", "Difference (Year / Month / Day)", "Batch Lunbrek",
-		"Another instance of application already exists!", "Normal", "Include Both Dates",
-		"Exclude Both Dates", "OK", notice, "Cancel", "English", "French", "Spanish", "Portuguese", "Russian",
-		"German", "Italian", "Chinese", "Dutch", "Romanian" };
+	const char* const expected[] = { "",
+									 "Start date should be less than end date!!!",
+									 "Years",
+									 "Months",
+									 "Days",
+									 "File",
+									 "Tools",
+									 "Help",
+									 "Exit",
+									 "Settings",
+									 "Visit Website",
+									 "Donate",
+									 "About",
+									 "Language",
+									 "Day Difference",
+									 "Specific Date",
+									 "From :",
+									 "To :",
+									 "Calculate",
+									 "Difference (Year / Month / Day) :",
+									 "Total Difference :",
+									 "Add",
+									 "Subtract",
+									 "Year :",
+									 "Month :",
+									 "Day :",
+									 "Date :",
+									 "Start Date",
+									 "End Date",
+									 "Generate Report",
+									 "Total Difference",
+									 "Difference (Year / Month / Day)",
+									 "Batch Lunbrek",
+									 "Another instance of application already exists!",
+									 "Normal",
+									 "Include Both Dates",
+									 "Exclude Both Dates",
+									 "OK",
+									 notice,
+									 "Cancel",
+									 "English",
+									 "French",
+									 "Spanish",
+									 "Portuguese",
+									 "Russian",
+									 "German",
+									 "Italian",
+									 "Chinese",
+									 "Dutch",
+									 "Romanian" };
 	std::vector<const char*> keys = Keys();
 	ASSERT_EQ(keys.size(), std::size(expected));
 	for(size_t i = 0; i < keys.size(); i++)
@@ -97,23 +139,21 @@ TEST_F(AppTable, QuotedRows)
 		{ "Years", { "Jahre", "Años", "Ans", "Anni", "Jaar", "Anos", "Ani", "Годы", "岁月" } },
 		{ "Days", { "Tage", "Días", "Journées", "Giorni", "Dagen", "Dias", "Zi", "Дни", "天" } },
 		{ "Calculate",
-			{ "Berechnen", "Calcular", "Calculer", "Calcolare", "Berekenen", "Calcular", "Calcula", "Вычислять",
-				"计算" } },
+		  { "Berechnen", "Calcular", "Calculer", "Calcolare", "Berekenen", "Calcular", "Calcula", "Вычислять",
+			"计算" } },
 		{ "Day Difference",
-			{ "Tag Unterschied", "Diferencia Días", "Différence De Jour", "Differenza Giorno", "Dag Verschil",
-				"Dia Diferença", "Diferența Zi", "День Разница", "天差" } },
+		  { "Tag Unterschied", "Diferencia Días", "Différence De Jour", "Differenza Giorno", "Dag Verschil",
+			"Dia Diferença", "Diferența Zi", "День Разница", "天差" } },
 		{ "Exit", { "Beenden", "Salida", "Quitter", "Exit", "Uitgang", "Saída", "Ieșire", "Выход", "出口" } },
 		{ "Batch Lunbrek",
-			{ "Batch Lunbrek", "Lunbrek Lotes", "Lot Lunbrek", "Lunbrek Batch", "Batch Lunbrek", "Batch Lunbrek",
-				"Lot Lunbrek", "Пакетная Lunbrek", "批量Lunbrek" } },
+		  { "Batch Lunbrek", "Lunbrek Lotes", "Lot Lunbrek", "Lunbrek Batch", "Batch Lunbrek", "Batch Lunbrek",
+			"Lot Lunbrek", "Пакетная Lunbrek", "批量Lunbrek" } },
 		{ "Start date should be less than end date!!!",
-			{ "Startdatum weniger als enddatum liegen sollte",
-				"Fecha de inicio debe ser menor de fecha de finalización",
-				"Date de début doit être inférieure à date de fin!",
-				"Data di inizio dovrebbe essere inferiore a data fine", "Start datum moet minder zijn dan einddatum",
-				"Data de início deve ser inferior a data final",
-				"Data începerii ar trebui să fie mai mică decât data de încheiere",
-				"Дата начала должно быть меньше даты окончания", "开始日期应小于结束日期" } },
+		  { "Startdatum weniger als enddatum liegen sollte", "Fecha de inicio debe ser menor de fecha de finalización",
+			"Date de début doit être inférieure à date de fin!", "Data di inizio dovrebbe essere inferiore a data fine",
+			"Start datum moet minder zijn dan einddatum", "Data de início deve ser inferior a data final",
+			"Data începerii ar trebui să fie mai mică decât data de încheiere",
+			"Дата начала должно быть меньше даты окончания", "开始日期应小于结束日期" } },
 	};
 	for(const auto& r : rows)
 		for(int i = 0; i < 9; i++) {

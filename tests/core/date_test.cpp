@@ -82,12 +82,9 @@ TEST(DateArithmetic, DifferencesAreSignedDays)
 		Date a, b;
 		int days;
 	} rows[] = {
-		{ Date(2014, 10, 3), Date(2014, 10, 3), 0 },
-		{ Date(2014, 10, 4), Date(2014, 10, 3), 1 },
-		{ Date(2014, 10, 3), Date(2014, 10, 4), -1 },
-		{ Date(2016, 3, 1), Date(2015, 3, 1), 366 },
-		{ Date(2000, 1, 1), Date(1900, 1, 1), 36524 },
-		{ Date(3999, 12, 31), Date(1, 1, 1), 1460603 },
+		{ Date(2014, 10, 3), Date(2014, 10, 3), 0 },      { Date(2014, 10, 4), Date(2014, 10, 3), 1 },
+		{ Date(2014, 10, 3), Date(2014, 10, 4), -1 },     { Date(2016, 3, 1), Date(2015, 3, 1), 366 },
+		{ Date(2000, 1, 1), Date(1900, 1, 1), 36524 },    { Date(3999, 12, 31), Date(1, 1, 1), 1460603 },
 		{ Date(4000, 1, 1), Date(-4000, 1, 1), 2921940 },
 	};
 	for(const auto& r : rows) {
@@ -102,8 +99,8 @@ TEST(DateArithmetic, DifferencesAreSignedDays)
 
 TEST(DateArithmetic, ComparisonFollowsYearThenMonthThenDay)
 {
-	const Date ordered[] = { Date(-4000, 1, 1), Date(-1, 12, 31), Date(0, 1, 1),      Date(1, 1, 1),
-		                     Date(2013, 12, 31), Date(2014, 1, 31), Date(2014, 2, 1), Date(2014, 2, 2) };
+	const Date ordered[] = { Date(-4000, 1, 1),  Date(-1, 12, 31),  Date(0, 1, 1),    Date(1, 1, 1),
+							 Date(2013, 12, 31), Date(2014, 1, 31), Date(2014, 2, 1), Date(2014, 2, 2) };
 	for(const Date& a : ordered)
 		for(const Date& b : ordered) {
 			const bool before = &a < &b, same = &a == &b;
@@ -121,7 +118,8 @@ TEST(DateArithmetic, LeapYearsAndValidity)
 	struct {
 		int year;
 		bool leap;
-	} years[] = { { 2012, true }, { 2013, false }, { 1900, false }, { 2000, true }, { 0, true }, { -4, true }, { -100, false }, { -400, true } };
+	} years[] = { { 2012, true }, { 2013, false }, { 1900, false }, { 2000, true },
+				  { 0, true },    { -4, true },    { -100, false }, { -400, true } };
 	for(const auto& y : years) {
 		EXPECT_EQ(IsLeapYear(y.year), y.leap) << y.year;
 		EXPECT_EQ(GetDaysOfMonth(2, y.year), y.leap ? 29 : 28) << y.year;
@@ -139,26 +137,26 @@ TEST(DateArithmetic, AddMonthsAndAddYearsCases)
 		int years, months;
 		Date to;
 	} rows[] = {
-		{ Date(2014, 1, 31), 0, 1, Date(2014, 2, 28) },  { Date(2012, 1, 31), 0, 1, Date(2012, 2, 29) },
-		{ Date(2012, 2, 29), 1, 0, Date(2013, 2, 28) },  { Date(2012, 2, 29), 4, 0, Date(2016, 2, 29) },
-		{ Date(2012, 2, 29), -1, 0, Date(2011, 2, 28) }, { Date(2012, 2, 29), 0, -12, Date(2011, 2, 28) },
-		{ Date(2014, 3, 31), 0, -1, Date(2014, 2, 28) }, { Date(2014, 10, 3), 0, -10, Date(2013, 12, 3) },
-		{ Date(2014, 1, 15), 0, -1, Date(2013, 12, 15) }, { Date(2014, 1, 15), 0, -12, Date(2013, 1, 15) },
+		{ Date(2014, 1, 31), 0, 1, Date(2014, 2, 28) },    { Date(2012, 1, 31), 0, 1, Date(2012, 2, 29) },
+		{ Date(2012, 2, 29), 1, 0, Date(2013, 2, 28) },    { Date(2012, 2, 29), 4, 0, Date(2016, 2, 29) },
+		{ Date(2012, 2, 29), -1, 0, Date(2011, 2, 28) },   { Date(2012, 2, 29), 0, -12, Date(2011, 2, 28) },
+		{ Date(2014, 3, 31), 0, -1, Date(2014, 2, 28) },   { Date(2014, 10, 3), 0, -10, Date(2013, 12, 3) },
+		{ Date(2014, 1, 15), 0, -1, Date(2013, 12, 15) },  { Date(2014, 1, 15), 0, -12, Date(2013, 1, 15) },
 		{ Date(2014, 1, 15), 0, -13, Date(2012, 12, 15) }, { Date(2014, 12, 15), 0, 1, Date(2015, 1, 15) },
-		{ Date(2014, 10, 3), 0, 999, Date(2098, 1, 3) }, { Date(2000, 2, 29), -100, 0, Date(1900, 2, 28) },
+		{ Date(2014, 10, 3), 0, 999, Date(2098, 1, 3) },   { Date(2000, 2, 29), -100, 0, Date(1900, 2, 28) },
 		{ Date(2000, 2, 29), -400, 0, Date(1600, 2, 29) }, { Date(1000, 1, 1), -999, 0, Date(1, 1, 1) },
-		{ Date(1, 3, 31), 0, -13, Date(0, 2, 29) },      { Date(-1, 1, 31), 0, 1, Date(-1, 2, 28) },
+		{ Date(1, 3, 31), 0, -13, Date(0, 2, 29) },        { Date(-1, 1, 31), 0, 1, Date(-1, 2, 28) },
 	};
 	for(const auto& r : rows)
 		EXPECT_EQ(AddMonths(AddYears(r.from, r.years), r.months), r.to)
-		    << Show(r.from) << " " << r.years << "y " << r.months << "m";
+			<< Show(r.from) << " " << r.years << "y " << r.months << "m";
 }
 
 // The definition computed another way: step one month at a time, then cut the day.
 TEST(DateArithmetic, AddMonthsAndAddYearsAgreeWithStepwiseCounting)
 {
 	const Date starts[] = { Date(2014, 1, 31), Date(2012, 2, 29), Date(2014, 3, 31), Date(2014, 12, 1),
-		                    Date(1, 1, 1),     Date(0, 6, 30),    Date(-3, 12, 31),  Date(3999, 8, 31) };
+							Date(1, 1, 1),     Date(0, 6, 30),    Date(-3, 12, 31),  Date(3999, 8, 31) };
 	for(const Date& d : starts)
 		for(int n = -30; n <= 30; n++) {
 			int y = d.year, m = d.month;
@@ -173,7 +171,7 @@ TEST(DateArithmetic, AddMonthsAndAddYearsAgreeWithStepwiseCounting)
 			EXPECT_EQ(AddMonths(d, n), expect) << Show(d) << " " << n << " months";
 			const int ny = d.year + n;
 			EXPECT_EQ(AddYears(d, n), Date(ny, d.month, std::min<int>(d.day, GetDaysOfMonth(d.month, ny))))
-			    << Show(d) << " " << n << " years";
+				<< Show(d) << " " << n << " years";
 			EXPECT_EQ(AddMonths(d, 12 * n), AddYears(d, n));
 		}
 }

@@ -24,8 +24,10 @@ TEST(Format, PlaceholdersTakeThePlainTextOfEachValue)
 
 TEST(Format, TheProgramsPatterns)
 {
-	EXPECT_EQ(Format("%`  %`   %`  %`   %`  %`", 0, "Years", 11, "Months", 28, "Days"), "0  Years   11  Months   28  Days");
-	EXPECT_EQ(Format("%`  %`   %`  %`   %`  %`", 0, "Years", 6, "Months", -1, "Days"), "0  Years   6  Months   -1  Days");
+	EXPECT_EQ(Format("%`  %`   %`  %`   %`  %`", 0, "Years", 11, "Months", 28, "Days"),
+			  "0  Years   11  Months   28  Days");
+	EXPECT_EQ(Format("%`  %`   %`  %`   %`  %`", 0, "Years", 6, "Months", -1, "Days"),
+			  "0  Years   6  Months   -1  Days");
 	EXPECT_EQ(Format("%`  %`", 1460603, "Days"), "1460603  Days");
 	EXPECT_EQ(Format("%`  %`", -1, "Tage"), "-1  Tage");
 	EXPECT_EQ(Format("%` ,  %`  %`  %`", "Friday", 3, "October", 2014), "Friday ,  3  October  2014");
@@ -110,8 +112,8 @@ TEST(DateNames, OutOfRangeAndUnknownLanguages)
 TEST(DateNames, EachLanguageHasItsOwnNames)
 {
 	const int langs[] = { LNG_('F', 'R', 'F', 'R'), LNG_('E', 'S', 'E', 'S'), LNG_('P', 'T', 'P', 'T'),
-		                  LNG_('R', 'U', 'R', 'U'), LNG_('D', 'E', 'D', 'E'), LNG_('I', 'T', 'I', 'T'),
-		                  LNG_('Z', 'H', 'C', 'N'), LNG_('N', 'L', 'N', 'L'), LNG_('R', 'O', 'R', 'O') };
+						  LNG_('R', 'U', 'R', 'U'), LNG_('D', 'E', 'D', 'E'), LNG_('I', 'T', 'I', 'T'),
+						  LNG_('Z', 'H', 'C', 'N'), LNG_('N', 'L', 'N', 'L'), LNG_('R', 'O', 'R', 'O') };
 	for(int lang : langs) {
 		EXPECT_NE(DayName(5, lang), "Friday") << lang;
 		EXPECT_NE(MonthName(9, lang), "October") << lang;

@@ -13,27 +13,27 @@ struct Rec {
 	std::vector<RGBA> pix; // cx * cy, or fewer for a short record
 };
 
-void Put16(std::vector<byte> &out, int v)
+void Put16(std::vector<byte>& out, int v)
 {
 	out.push_back(byte(v & 255));
 	out.push_back(byte((v >> 8) & 255));
 }
 
-std::vector<byte> Records(const std::vector<Rec> &recs)
+std::vector<byte> Records(const std::vector<Rec>& recs)
 {
 	std::vector<byte> raw;
-	for(const Rec &r : recs) {
+	for(const Rec& r : recs) {
 		raw.push_back(0);
 		for(int v : { r.cx, r.cy, r.hot.x, r.hot.y, r.spot2.x, r.spot2.y })
 			Put16(raw, v);
-		for(const RGBA &p : r.pix)
+		for(const RGBA& p : r.pix)
 			raw.insert(raw.end(), { p.b, p.g, p.r, p.a });
 	}
 	return raw;
 }
 
 // One zlib stream followed by `pad` bytes of `fill`.
-std::vector<byte> Pack(const std::vector<byte> &raw, int pad = 0, byte fill = 0)
+std::vector<byte> Pack(const std::vector<byte>& raw, int pad = 0, byte fill = 0)
 {
 	uLongf len = compressBound(raw.size());
 	std::vector<byte> out(len);
@@ -45,7 +45,7 @@ std::vector<byte> Pack(const std::vector<byte> &raw, int pad = 0, byte fill = 0)
 
 Rec Solid(int cx, int cy, RGBA p) { return { cx, cy, {}, {}, std::vector<RGBA>(cx * cy, p) }; }
 
-const char *const kNames[] = { "one", "two", "three", "four" };
+const char* const kNames[] = { "one", "two", "three", "four" };
 
 // Two blocks: images 0 and 1 in the first, image 2 in the second.
 struct TwoBlocks {
@@ -102,13 +102,13 @@ TEST(Iml, PixelsAndSizesFollowTheRecords)
 		{ 1, { 4, 1 }, { 1, 2, 3, 4 } },
 		{ 2, { 5, 2 }, { 50, 60, 70, 80 } },
 	};
-	for(const Case &c : cases) {
+	for(const Case& c : cases) {
 		SCOPED_TRACE(c.i);
 		Image img = t.list.Get(c.i);
 		ASSERT_EQ(img.GetSize(), c.size);
 		ASSERT_EQ(img.GetLength(), c.size.cx * c.size.cy);
 		for(int k = 0; k < img.GetLength(); k++) {
-			const RGBA &p = img.Begin()[k];
+			const RGBA& p = img.Begin()[k];
 			ASSERT_EQ(p.b, c.pixel.b);
 			ASSERT_EQ(p.g, c.pixel.g);
 			ASSERT_EQ(p.r, c.pixel.r);
@@ -137,7 +137,7 @@ TEST(Iml, PremultipliesOnlyWhenNotMarked)
 		{ false, { 200, 100, 50, 128 }, { 100, 50, 25, 128 } }, { false, { 255, 255, 255, 0 }, { 0, 0, 0, 0 } },
 		{ false, { 255, 1, 0, 255 }, { 255, 1, 0, 255 } },      { false, { 255, 255, 255, 1 }, { 1, 1, 1, 1 } },
 	};
-	for(const Case &c : cases) {
+	for(const Case& c : cases) {
 		auto data = Pack(Records({ Solid(1, 1, c.in) }));
 		Iml list(kNames, 1);
 		list.AddData(data.data(), (int)data.size(), 1);
@@ -178,7 +178,7 @@ TEST(Iml, DamagedDataGiveEmptyImagesNotACrash)
 	// Varied pixels keep the second record large after compression, so the cut falls inside it.
 	Rec noisy = Solid(40, 40, {});
 	unsigned seed = 1;
-	for(RGBA &p : noisy.pix) {
+	for(RGBA& p : noisy.pix) {
 		seed = seed * 1103515245 + 12345;
 		p = { byte(seed >> 8), byte(seed >> 16), byte(seed >> 24), 255 };
 	}
@@ -188,8 +188,8 @@ TEST(Iml, DamagedDataGiveEmptyImagesNotACrash)
 	auto negative = Pack(Records({ { -4, 5, {}, {}, {} }, Solid(1, 1, { 3, 3, 3, 3 }) }));
 	std::vector<byte> garbage(64, 0xAB);
 	struct Case {
-		const char *what;
-		const std::vector<byte> &data;
+		const char* what;
+		const std::vector<byte>& data;
 		bool first_present;
 	} cases[] = {
 		{ "stream cut short", cut, true },
@@ -197,7 +197,7 @@ TEST(Iml, DamagedDataGiveEmptyImagesNotACrash)
 		{ "negative width", negative, false },
 		{ "not a zlib stream", garbage, false },
 	};
-	for(const Case &c : cases) {
+	for(const Case& c : cases) {
 		SCOPED_TRACE(c.what);
 		Iml list(kNames, 2);
 		list.AddData(c.data.data(), (int)c.data.size(), 2);
@@ -220,9 +220,9 @@ TEST(Iml, NamesAndInitialImages)
 
 	struct Case {
 		int i;
-		const char *id;
+		const char* id;
 	} ids[] = { { 0, "one" }, { 1, "two" }, { 2, "three" } };
-	for(const Case &c : ids) {
+	for(const Case& c : ids) {
 		EXPECT_EQ(list.GetId(c.i), c.id);
 		EXPECT_EQ(list.Find(c.id), c.i);
 	}

@@ -13,9 +13,7 @@
 
 using namespace Upp;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 TEST(KilledStore, NeverLeavesATornFile)
 {

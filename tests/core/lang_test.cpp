@@ -28,20 +28,22 @@ TEST_P(LangLookup, FrameworkTable)
 	EXPECT_STREQ(t_GetLngString(c.key), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LangLookup,
+INSTANTIATE_TEST_SUITE_P(
+	Texts, LangLookup,
 	::testing::Values(Case{ Lng("DEDE"), "OK", "OK" }, Case{ Lng("DEDE"), "Cancel", "Abbrechen" },
-		Case{ Lng("DEDE"), "Help", "Hilfe" }, Case{ Lng("DEDE"), "Null value not allowed.", "Null nicht erlaubt." },
-		Case{ Lng("ESES"), "OK", "Continuar" }, Case{ Lng("ESES"), "Help", "Ayuda" },
-		Case{ Lng("FRFR"), "Cancel", "Annuler" }, Case{ Lng("ITIT"), "Help", "Aiuto" },
-		Case{ Lng("NLNL"), "Cancel", "Annuleren" }, Case{ Lng("RURU"), "Help", "Помощь" },
-		Case{ Lng("ZHCN"), "Cancel", "取消" },
-		// Portuguese is filed as pt-BR: Portugal gets it through the language alone
-		Case{ Lng("PTBR"), "Help", "Ajuda" }, Case{ Lng("PTPT"), "Cancel", "Cancelar" },
-		// another country of a known language, and the charset bits play no part
-		Case{ Lng("DEAT"), "Cancel", "Abbrechen" }, Case{ LNG_('D', 'E', 'D', 'E'), "Help", "Hilfe" },
-		Case{ Lng("ENUS"), "Cancel", "Cancel" }, Case{ Lng("ENGB"), "Help", "Help" },
-		Case{ Lng("XXXX"), "Cancel", "Cancel" }, Case{ 0, "Help", "Help" },
-		Case{ Lng("DEDE"), "No such key", "No such key" }, Case{ Lng("DEDE"), "", "" }));
+					  Case{ Lng("DEDE"), "Help", "Hilfe" },
+					  Case{ Lng("DEDE"), "Null value not allowed.", "Null nicht erlaubt." },
+					  Case{ Lng("ESES"), "OK", "Continuar" }, Case{ Lng("ESES"), "Help", "Ayuda" },
+					  Case{ Lng("FRFR"), "Cancel", "Annuler" }, Case{ Lng("ITIT"), "Help", "Aiuto" },
+					  Case{ Lng("NLNL"), "Cancel", "Annuleren" }, Case{ Lng("RURU"), "Help", "Помощь" },
+					  Case{ Lng("ZHCN"), "Cancel", "取消" },
+					  // Portuguese is filed as pt-BR: Portugal gets it through the language alone
+					  Case{ Lng("PTBR"), "Help", "Ajuda" }, Case{ Lng("PTPT"), "Cancel", "Cancelar" },
+					  // another country of a known language, and the charset bits play no part
+					  Case{ Lng("DEAT"), "Cancel", "Abbrechen" }, Case{ LNG_('D', 'E', 'D', 'E'), "Help", "Hilfe" },
+					  Case{ Lng("ENUS"), "Cancel", "Cancel" }, Case{ Lng("ENGB"), "Help", "Help" },
+					  Case{ Lng("XXXX"), "Cancel", "Cancel" }, Case{ 0, "Help", "Help" },
+					  Case{ Lng("DEDE"), "No such key", "No such key" }, Case{ Lng("DEDE"), "", "" }));
 
 struct DateCase {
 	int lang;
@@ -70,18 +72,19 @@ TEST_P(LangDates, SetLanguageSwitchesDateTexts)
 		EXPECT_NE(std::string(t_("date-filter\a/ .-")).find(alt), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, LangDates,
+INSTANTIATE_TEST_SUITE_P(
+	Languages, LangDates,
 	::testing::Values(DateCase{ Lng("ENUS"), "%2:02d/%3:02d/%1:4d", "mdy", "03/05/2024", "3/5/2024" },
-		DateCase{ Lng("XXXX"), "%2:02d/%3:02d/%1:4d", "mdy", "03/05/2024", "3-5-2024" },
-		DateCase{ Lng("DEDE"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
-		DateCase{ Lng("ESES"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5/3/2024" },
-		DateCase{ Lng("FRFR"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "05/03/2024" },
-		DateCase{ Lng("ITIT"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5 3 2024" },
-		DateCase{ Lng("NLNL"), "%3:02d-%2:02d-%1:04d", "dmy", "05-03-2024", "5-3-2024" },
-		DateCase{ Lng("PTPT"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5/3/2024" },
-		DateCase{ Lng("RORO"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
-		DateCase{ Lng("RURU"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
-		DateCase{ Lng("ZHCN"), "%1:04d-%2:02d-%3:02d", "ymd", "2024-03-05", "2024-3-5" }));
+					  DateCase{ Lng("XXXX"), "%2:02d/%3:02d/%1:4d", "mdy", "03/05/2024", "3-5-2024" },
+					  DateCase{ Lng("DEDE"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
+					  DateCase{ Lng("ESES"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5/3/2024" },
+					  DateCase{ Lng("FRFR"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "05/03/2024" },
+					  DateCase{ Lng("ITIT"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5 3 2024" },
+					  DateCase{ Lng("NLNL"), "%3:02d-%2:02d-%1:04d", "dmy", "05-03-2024", "5-3-2024" },
+					  DateCase{ Lng("PTPT"), "%3:02d/%2:02d/%1:04d", "dmy", "05/03/2024", "5/3/2024" },
+					  DateCase{ Lng("RORO"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
+					  DateCase{ Lng("RURU"), "%3:02d.%2:02d.%1:04d", "dmy", "05.03.2024", "5.3.2024" },
+					  DateCase{ Lng("ZHCN"), "%1:04d-%2:02d-%3:02d", "ymd", "2024-03-05", "2024-3-5" }));
 
 TEST(Lang, EnglishYearIsPaddedWithBlanksOthersWithZeros)
 {
@@ -154,12 +157,9 @@ TEST(Lang, ModulesInRegistrationOrderExactCountryBeforeLanguage)
 		const char* key;
 		const char* expected;
 	} cases[] = {
-		{ Lng("ESES"), "Clash", "uno" },
-		{ Lng("ESMX"), "Clash", "México" },
-		{ Lng("ESCO"), "Clash", "uno" },
-		{ Lng("FRFR"), "Clash", "Couleur" },
-		{ Lng("FRBE"), "Clash", "Couleur (CA)" },
-		{ Lng("ESES"), "Only here", "Solo aquí" },
+		{ Lng("ESES"), "Clash", "uno" },           { Lng("ESMX"), "Clash", "México" },
+		{ Lng("ESCO"), "Clash", "uno" },           { Lng("FRFR"), "Clash", "Couleur" },
+		{ Lng("FRBE"), "Clash", "Couleur (CA)" },  { Lng("ESES"), "Only here", "Solo aquí" },
 		{ Lng("DEDE"), "Only here", "Only here" },
 	};
 	for(const auto& c : cases) {
@@ -171,13 +171,8 @@ TEST(Lang, ModulesInRegistrationOrderExactCountryBeforeLanguage)
 TEST(Lang, EmptyTextsAreNotFiled)
 {
 	static const LngEntry__ module[] = {
-		{ 1, "Blank" },
-		{ Lng("DEDE"), "" },
-		{ Lng("DEAT"), "Leer" },
-		{ 1, "Blank only" },
-		{ Lng("DEDE"), "" },
-		{ Lng("FRFR"), nullptr },
-		{ 0, nullptr },
+		{ 1, "Blank" },      { Lng("DEDE"), "" },      { Lng("DEAT"), "Leer" }, { 1, "Blank only" },
+		{ Lng("DEDE"), "" }, { Lng("FRFR"), nullptr }, { 0, nullptr },
 	};
 	AddModule(module);
 	SetLanguage(Lng("DEDE"));
@@ -216,13 +211,8 @@ TEST(Lang, KeyWithDefaultText)
 TEST(Lang, TerminatingEntryEndsTheTable)
 {
 	static const LngEntry__ module[] = {
-		{ 1, "Before end" },
-		{ Lng("DEDE"), "Vorher" },
-		{ 0, "Nie" },
-		{ Lng("DEDE"), "Nie" },
-		{ 1, "After end" },
-		{ Lng("DEDE"), "Nachher" },
-		{ 0, nullptr },
+		{ 1, "Before end" }, { Lng("DEDE"), "Vorher" },  { 0, "Nie" },   { Lng("DEDE"), "Nie" },
+		{ 1, "After end" },  { Lng("DEDE"), "Nachher" }, { 0, nullptr },
 	};
 	AddModule(module);
 	SetLanguage(Lng("DEDE"));
@@ -233,12 +223,8 @@ TEST(Lang, TerminatingEntryEndsTheTable)
 TEST(Lang, TranslationsBeforeTheFirstKeyBelongToNoKey)
 {
 	static const LngEntry__ module[] = {
-		{ Lng("DEDE"), "Waise" },
-		{ 1, nullptr },
-		{ Lng("DEDE"), "Auch Waise" },
-		{ 1, "Adopted" },
-		{ Lng("DEDE"), "Angenommen" },
-		{ 0, nullptr },
+		{ Lng("DEDE"), "Waise" },      { 1, nullptr }, { Lng("DEDE"), "Auch Waise" }, { 1, "Adopted" },
+		{ Lng("DEDE"), "Angenommen" }, { 0, nullptr },
 	};
 	AddModule(module);
 	SetLanguage(Lng("DEDE"));

@@ -62,16 +62,17 @@ TEST_P(TopicFiling, PackageAndGroupComeFromTheTopicFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, TopicFiling,
-	::testing::Values(Filing{ "<fa/app.tpp/all.i>", "fa/app/page$en-us", true },
-		// a package inside a folder keeps its whole path
-		Filing{ "<fb/nest/doc.tpp/all.i>", "fb/nest/doc/page$en-us", true },
-		Filing{ "<fc/app.tpp/all.i>", "fc/app.tpp/page$en-us", false },
-		Filing{ "<fd/app.tpp/all.i>", "fd/doc/page$en-us", false },
-		Filing{ "<fe/app.tpp/all.i>", "other/app/page$en-us", false },
-		Filing{ "<ff/app.tpp/all.i>", "app/page$en-us", false },
-		Filing{ "<fg/app.tpp/all.i>", "fg/app/page$de-de", false },
-		Filing{ "<fh/app.tpp/all.i>", "page$en-us", false }, Filing{ "<fi/app.tpp/all.i>", "", false },
-		Filing{ "<fj/app.tpp/all.i>", "/fj/app/page$en-us", false }));
+						 ::testing::Values(Filing{ "<fa/app.tpp/all.i>", "fa/app/page$en-us", true },
+										   // a package inside a folder keeps its whole path
+										   Filing{ "<fb/nest/doc.tpp/all.i>", "fb/nest/doc/page$en-us", true },
+										   Filing{ "<fc/app.tpp/all.i>", "fc/app.tpp/page$en-us", false },
+										   Filing{ "<fd/app.tpp/all.i>", "fd/doc/page$en-us", false },
+										   Filing{ "<fe/app.tpp/all.i>", "other/app/page$en-us", false },
+										   Filing{ "<ff/app.tpp/all.i>", "app/page$en-us", false },
+										   Filing{ "<fg/app.tpp/all.i>", "fg/app/page$de-de", false },
+										   Filing{ "<fh/app.tpp/all.i>", "page$en-us", false },
+										   Filing{ "<fi/app.tpp/all.i>", "", false },
+										   Filing{ "<fj/app.tpp/all.i>", "/fj/app/page$en-us", false }));
 
 TEST(Topic, UnknownNameGivesAnEmptyTopic)
 {
@@ -135,8 +136,9 @@ TEST_P(DamagedTopic, GivesAnEmptyTopic)
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, DamagedTopic,
-	::testing::Values(Damage{ "cut_by_one", 1, NONE }, Damage{ "checksum_missing", 4, NONE },
-		Damage{ "one_stray_byte", -1, NONE }, Damage{ "stray_bytes", -16, NONE }, Damage{ "no_data", 100000, NONE },
-		Damage{ "bad_header", 0, 0 }, Damage{ "bad_body", 0, 20 }, Damage{ "bad_checksum", 0, -1 }));
+						 ::testing::Values(Damage{ "cut_by_one", 1, NONE }, Damage{ "checksum_missing", 4, NONE },
+										   Damage{ "one_stray_byte", -1, NONE }, Damage{ "stray_bytes", -16, NONE },
+										   Damage{ "no_data", 100000, NONE }, Damage{ "bad_header", 0, 0 },
+										   Damage{ "bad_body", 0, 20 }, Damage{ "bad_checksum", 0, -1 }));
 
 } // namespace

@@ -16,7 +16,7 @@ TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
 		{ { 10, 20, 30, 255 }, QColor(30, 20, 10, 255) },
 	};
 	std::vector<RGBA> pix;
-	for(const Case &c : cases)
+	for(const Case& c : cases)
 		pix.push_back(c.p);
 	Image img(Size(2, 2), pix);
 
@@ -35,8 +35,8 @@ TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
 	Image back = FromQImage(q);
 	ASSERT_EQ(back.GetSize(), Size(2, 2));
 	for(int i = 0; i < 4; i++) {
-		const RGBA &a = back.Begin()[i];
-		const RGBA &b = cases[i].p;
+		const RGBA& a = back.Begin()[i];
+		const RGBA& b = cases[i].p;
 		EXPECT_TRUE(a.b == b.b && a.g == b.g && a.r == b.r && a.a == b.a) << i;
 	}
 }

@@ -20,7 +20,7 @@ using namespace Upp;
 namespace {
 
 // Paragraphs one a line, tables as {cell|cell/next row}, objects as <TYPE>.
-std::string Flat(const std::vector<RichPart> &parts)
+std::string Flat(const std::vector<RichPart>& parts)
 {
 	std::string s;
 	for(size_t i = 0; i < parts.size(); i++) {
@@ -28,31 +28,31 @@ std::string Flat(const std::vector<RichPart> &parts)
 			s += "\n";
 		if(parts[i].table) {
 			s += "{";
-			const auto &rows = parts[i].table->rows;
+			const auto& rows = parts[i].table->rows;
 			for(size_t r = 0; r < rows.size(); r++)
 				for(size_t c = 0; c < rows[r].size(); c++)
 					s += (r || c ? c ? "|" : "/" : "") + Flat(rows[r][c].parts);
 			s += "}";
 		}
 		else
-			for(const RichRun &run : parts[i].para.runs)
+			for(const RichRun& run : parts[i].para.runs)
 				s += run.isobject ? "<" + run.object.type + ">" : run.text;
 	}
 	return s;
 }
 
-const RichRun &FirstRun(const RichDoc &doc)
+const RichRun& FirstRun(const RichDoc& doc)
 {
 	static RichRun none;
-	for(const RichPart &p : doc.parts)
+	for(const RichPart& p : doc.parts)
 		if(!p.table && !p.para.runs.empty())
 			return p.para.runs[0];
 	return none;
 }
 
 struct TextCase {
-	const char *qtf;
-	const char *text;
+	const char* qtf;
+	const char* text;
 };
 
 class QtfText : public ::testing::TestWithParam<TextCase> {};
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 } // namespace
 
 namespace Upp {
-void PrintTo(const RichCharFormat &f, std::ostream *os)
+void PrintTo(const RichCharFormat& f, std::ostream* os)
 {
 	*os << "face " << f.face << " " << f.facename << " height " << f.height << " bold " << f.bold << " italic "
 		<< f.italic << " underline " << f.underline << " strikeout " << f.strikeout << " script " << f.script << " ink "
@@ -94,12 +94,12 @@ void PrintTo(const RichCharFormat &f, std::ostream *os)
 namespace {
 
 struct FormatCase {
-	const char *qtf;
-	std::function<void(RichCharFormat &)> expect; // applied to the default format
+	const char* qtf;
+	std::function<void(RichCharFormat&)> expect; // applied to the default format
 };
 
-void PrintTo(const FormatCase &c, std::ostream *os) { *os << c.qtf; }
-void PrintTo(const TextCase &c, std::ostream *os) { *os << c.qtf; }
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.qtf; }
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.qtf; }
 
 class QtfCharFormat : public ::testing::TestWithParam<FormatCase> {};
 
@@ -113,63 +113,63 @@ TEST_P(QtfCharFormat, FirstRun)
 INSTANTIATE_TEST_SUITE_P(
 	Cases, QtfCharFormat,
 	::testing::Values(
-		FormatCase{ "x", [](RichCharFormat &) {} },
-		FormatCase{ "[*/_- x]", [](RichCharFormat &f) { f.bold = f.italic = f.underline = f.strikeout = true; } },
+		FormatCase{ "x", [](RichCharFormat&) {} },
+		FormatCase{ "[*/_- x]", [](RichCharFormat& f) { f.bold = f.italic = f.underline = f.strikeout = true; } },
 		// the switches toggle, so a nested one undoes the outer one
-		FormatCase{ "[* [* x]]", [](RichCharFormat &) {} },
-		FormatCase{ "[*][/ x]", [](RichCharFormat &f) { f.italic = true; } },
-		FormatCase{ "[` x]", [](RichCharFormat &f) { f.script = RichCharFormat::SUPERSCRIPT; } },
-		FormatCase{ "[, x]", [](RichCharFormat &f) { f.script = RichCharFormat::SUBSCRIPT; } },
-		FormatCase{ "[+150 x]", [](RichCharFormat &f) { f.height = 150; } },
-		FormatCase{ "[0 x]", [](RichCharFormat &f) { f.height = 50; } },
-		FormatCase{ "[4 x]", [](RichCharFormat &f) { f.height = 134; } },
-		FormatCase{ "[9 x]", [](RichCharFormat &f) { f.height = 400; } },
-		FormatCase{ "[+999999 x]", [](RichCharFormat &f) { f.height = 10000; } },
-		FormatCase{ "[@(28.170.200) x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(28, 170, 200); } },
-		FormatCase{ "[@(229) x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(229, 229, 229); } },
-		FormatCase{ "[@(300.1.2) x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(255, 1, 2); } },
-		FormatCase{ "[@3 x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(128, 0, 0); } },
-		FormatCase{ "[@1 x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(192, 192, 192); } },
-		FormatCase{ "[@B x]", [](RichCharFormat &f) { f.ink = RichColor::Rgb(0, 0, 255); } },
-		FormatCase{ "[@N x]", [](RichCharFormat &f) { f.ink = RichColor(); } },
-		FormatCase{ "[$(255.220.200) x]", [](RichCharFormat &f) { f.paper = RichColor::Rgb(255, 220, 200); } },
-		FormatCase{ "[R x]", [](RichCharFormat &f) { f.face = RichCharFormat::SERIF; } },
-		FormatCase{ "[C x]", [](RichCharFormat &f) { f.face = RichCharFormat::MONO; } },
-		FormatCase{ "[R [A x]]", [](RichCharFormat &) {} },
+		FormatCase{ "[* [* x]]", [](RichCharFormat&) {} },
+		FormatCase{ "[*][/ x]", [](RichCharFormat& f) { f.italic = true; } },
+		FormatCase{ "[` x]", [](RichCharFormat& f) { f.script = RichCharFormat::SUPERSCRIPT; } },
+		FormatCase{ "[, x]", [](RichCharFormat& f) { f.script = RichCharFormat::SUBSCRIPT; } },
+		FormatCase{ "[+150 x]", [](RichCharFormat& f) { f.height = 150; } },
+		FormatCase{ "[0 x]", [](RichCharFormat& f) { f.height = 50; } },
+		FormatCase{ "[4 x]", [](RichCharFormat& f) { f.height = 134; } },
+		FormatCase{ "[9 x]", [](RichCharFormat& f) { f.height = 400; } },
+		FormatCase{ "[+999999 x]", [](RichCharFormat& f) { f.height = 10000; } },
+		FormatCase{ "[@(28.170.200) x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(28, 170, 200); } },
+		FormatCase{ "[@(229) x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(229, 229, 229); } },
+		FormatCase{ "[@(300.1.2) x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(255, 1, 2); } },
+		FormatCase{ "[@3 x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(128, 0, 0); } },
+		FormatCase{ "[@1 x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(192, 192, 192); } },
+		FormatCase{ "[@B x]", [](RichCharFormat& f) { f.ink = RichColor::Rgb(0, 0, 255); } },
+		FormatCase{ "[@N x]", [](RichCharFormat& f) { f.ink = RichColor(); } },
+		FormatCase{ "[$(255.220.200) x]", [](RichCharFormat& f) { f.paper = RichColor::Rgb(255, 220, 200); } },
+		FormatCase{ "[R x]", [](RichCharFormat& f) { f.face = RichCharFormat::SERIF; } },
+		FormatCase{ "[C x]", [](RichCharFormat& f) { f.face = RichCharFormat::MONO; } },
+		FormatCase{ "[R [A x]]", [](RichCharFormat&) {} },
 		FormatCase{ "[!Tahoma! x]",
-					[](RichCharFormat &f) {
+					[](RichCharFormat& f) {
 						f.face = RichCharFormat::NAMED;
 						f.facename = "Tahoma";
 					} },
-		FormatCase{ "[^http://a.b/c`?d`^e^ x]", [](RichCharFormat &f) { f.link = "http://a.b/c?d^e"; } },
-		FormatCase{ "[%EN-US x]", [](RichCharFormat &f) { f.lang = "EN-US"; } },
+		FormatCase{ "[^http://a.b/c`?d`^e^ x]", [](RichCharFormat& f) { f.link = "http://a.b/c?d^e"; } },
+		FormatCase{ "[%EN-US x]", [](RichCharFormat& f) { f.lang = "EN-US"; } },
 		FormatCase{ "[%%*@2 x]",
-					[](RichCharFormat &f) {
+					[](RichCharFormat& f) {
 						f.lang = "EN-US";
 						f.bold = true;
 						f.ink = RichColor::Rgb(255, 255, 255);
 					} },
 		FormatCase{ "[l200;*R3 x]",
-					[](RichCharFormat &f) {
+					[](RichCharFormat& f) {
 						f.bold = true;
 						f.face = RichCharFormat::SERIF;
 						f.height = 100;
 					} },
 		// unknown commands and their arguments are passed over
 		FormatCase{ "[Iindex;kKQPt100~300~=.2000~~N1a!O9uUxX:label:{_}* x]",
-					[](RichCharFormat &f) { f.bold = true; } }));
+					[](RichCharFormat& f) { f.bold = true; } }));
 
 TEST(QtfParaFormat, AlignmentMarginsAndSpacing)
 {
 	struct {
-		const char *qtf;
+		const char* qtf;
 		int align;
 	} aligns[] = { { "x", RichParaFormat::LEFT },
 				   { "[= x]", RichParaFormat::CENTER },
 				   { "[> x]", RichParaFormat::RIGHT },
 				   { "[# x]", RichParaFormat::JUSTIFY },
 				   { "[= [< x]]", RichParaFormat::LEFT } };
-	for(const auto &a : aligns)
+	for(const auto& a : aligns)
 		EXPECT_EQ(ParseQTF(a.qtf).parts.at(0).para.format.align, a.align) << a.qtf;
 
 	RichParaFormat f = ParseQTF("[l100;r50;i-20;b30;a40;ph x]").parts.at(0).para.format;
@@ -201,7 +201,7 @@ TEST(QtfStyles, DefinitionsAndReferences)
 	EXPECT_EQ(d.styles[1].name, "Default");
 	ASSERT_EQ(Flat(d.parts), "code normal\nplain\nmissing named");
 
-	const RichPara &p = d.parts[0].para;
+	const RichPara& p = d.parts[0].para;
 	ASSERT_EQ(p.runs.size(), 2u);
 	EXPECT_EQ(p.format.style, 1);
 	EXPECT_EQ(p.format.before, 20);
@@ -224,7 +224,7 @@ TEST(QtfTables, ColumnsCellsAndFormats)
 	RichDoc d = ParseQTF("[ {{1:3@0f20g0G3 [s0; A]::@(229)-1|1 [s0; B]:: C::! D}}&]");
 	ASSERT_EQ(d.parts.size(), 1u);
 	ASSERT_TRUE(d.parts[0].table);
-	const RichTable &t = *d.parts[0].table;
+	const RichTable& t = *d.parts[0].table;
 	EXPECT_EQ(t.columns, (std::vector<int>{ 1, 3 }));
 	EXPECT_EQ(t.format.frame, 20);
 	EXPECT_EQ(t.format.grid, 0);
@@ -250,7 +250,7 @@ TEST(QtfTables, ColumnsCellsAndFormats)
 
 // The older binary object form: groups of 7 bytes as 8 bytes of 128..255, the first of
 // them carrying the top bits.
-std::string Encode7Bit(const QByteArray &data)
+std::string Encode7Bit(const QByteArray& data)
 {
 	std::string s;
 	for(int i = 0; i < data.size(); i += 7) {
@@ -280,10 +280,10 @@ TEST(QtfObjects, EncodingsGiveTheBytesBack)
 		{ "@@PING:600*300/20(" + wrapped + ")", 600, 300 },
 		{ "@@PING:1200&40" + Encode7Bit(png), 1200, 40 },
 	};
-	for(const auto &c : cases) {
+	for(const auto& c : cases) {
 		RichDoc d = ParseQTF("before" + c.qtf + "after");
 		EXPECT_EQ(Flat(d.parts), "before<PING>after");
-		const RichRun &obj = d.parts.at(0).para.runs.at(1);
+		const RichRun& obj = d.parts.at(0).para.runs.at(1);
 		ASSERT_TRUE(obj.isobject);
 		EXPECT_EQ(obj.object.cx, c.cx);
 		EXPECT_EQ(obj.object.cy, c.cy);
@@ -294,7 +294,7 @@ TEST(QtfObjects, EncodingsGiveTheBytesBack)
 	EXPECT_EQ(Flat(text.parts), "<iml>x");
 }
 
-void ParseAndLayOut(const std::string &qtf)
+void ParseAndLayOut(const std::string& qtf)
 {
 	RichDoc d = ParseQTF(qtf);
 	QTextDocument qd;
@@ -379,7 +379,7 @@ TEST(QtfDamaged, NeverFailsNorHangs)
 	}
 	QElapsedTimer timer;
 	timer.start();
-	for(const std::string &c : cases)
+	for(const std::string& c : cases)
 		ParseAndLayOut(c);
 	EXPECT_LT(timer.elapsed(), 30000);
 }
@@ -393,7 +393,7 @@ TEST(QtfDamaged, DeepNestingIsBounded)
 	qtf += "core";
 	RichDoc d = ParseQTF(qtf);
 	int depth = 0;
-	const std::vector<RichPart> *parts = &d.parts;
+	const std::vector<RichPart>* parts = &d.parts;
 	while(parts->size() == 1 && (*parts)[0].table) {
 		depth++;
 		parts = &(*parts)[0].table->rows.at(0).at(0).parts;

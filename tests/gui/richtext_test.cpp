@@ -27,12 +27,12 @@ using namespace Upp;
 
 namespace {
 
-QTextBrowser *Browser(RichTextView &v) { return qobject_cast<QTextBrowser *>(v.GetQWidget()); }
+QTextBrowser* Browser(RichTextView& v) { return qobject_cast<QTextBrowser*>(v.GetQWidget()); }
 
 // Format of the first character of `text` in the shown document.
-QTextCharFormat FormatOf(RichTextView &v, const char *text)
+QTextCharFormat FormatOf(RichTextView& v, const char* text)
 {
-	QTextDocument *d = v.GetQTextDocument();
+	QTextDocument* d = v.GetQTextDocument();
 	QTextCursor found = d->find(QString::fromUtf8(text));
 	EXPECT_FALSE(found.isNull()) << text;
 	QTextCursor c(d);
@@ -40,27 +40,27 @@ QTextCharFormat FormatOf(RichTextView &v, const char *text)
 	return c.charFormat();
 }
 
-int PixelSize(RichTextView &v, const char *text)
+int PixelSize(RichTextView& v, const char* text)
 {
 	return FormatOf(v, text).property(QTextFormat::FontPixelSize).toInt();
 }
 
-std::vector<QTextTable *> Tables(QTextDocument *d)
+std::vector<QTextTable*> Tables(QTextDocument* d)
 {
-	std::vector<QTextTable *> tables;
-	for(QTextFrame *f : d->rootFrame()->childFrames())
-		if(QTextTable *t = qobject_cast<QTextTable *>(f))
+	std::vector<QTextTable*> tables;
+	for(QTextFrame* f : d->rootFrame()->childFrames())
+		if(QTextTable* t = qobject_cast<QTextTable*>(f))
 			tables.push_back(t);
 	return tables;
 }
 
 struct HeightCase {
-	const char *qtf;
+	const char* qtf;
 	Zoom parse, view;
 	int px;
 };
 
-void PrintTo(const HeightCase &c, std::ostream *os)
+void PrintTo(const HeightCase& c, std::ostream* os)
 {
 	*os << c.qtf << " " << c.parse.m << "/" << c.parse.d << " " << c.view.m << "/" << c.view.d;
 }
@@ -69,7 +69,7 @@ class ZoomedHeight : public ::testing::TestWithParam<HeightCase> {};
 
 TEST_P(ZoomedHeight, DotsBecomePixels)
 {
-	const HeightCase &c = GetParam();
+	const HeightCase& c = GetParam();
 	RichTextView v;
 	v.SetQTF(c.qtf, c.parse);
 	v.SetZoom(c.view);
@@ -106,7 +106,7 @@ TEST(RichTextView, FormatsReachTheDocument)
 	EXPECT_EQ(FormatOf(v, "mono").font().styleHint(), QFont::Monospace);
 	EXPECT_EQ(FormatOf(v, "mono").fontFamilies().toStringList().value(0), "monospace");
 
-	QTextDocument *d = v.GetQTextDocument();
+	QTextDocument* d = v.GetQTextDocument();
 	EXPECT_EQ(d->find("bis").block().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 	EXPECT_EQ(d->find("right").block().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 	EXPECT_EQ(d->find("just").block().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
@@ -120,9 +120,9 @@ TEST(RichTextView, TableWithRatiosAndBackgrounds)
 {
 	RichTextView v;
 	v.SetQTF("[ {{1000:3000@0 [s0;= [@2 left]]::@(229) [s0; right]}}&][s0; below]", Zoom(180, 1400));
-	std::vector<QTextTable *> tables = Tables(v.GetQTextDocument());
+	std::vector<QTextTable*> tables = Tables(v.GetQTextDocument());
 	ASSERT_EQ(tables.size(), 1u);
-	QTextTable *t = tables[0];
+	QTextTable* t = tables[0];
 	ASSERT_EQ(t->rows(), 1);
 	ASSERT_EQ(t->columns(), 2);
 	QList<QTextLength> widths = t->format().columnWidthConstraints();
@@ -136,7 +136,7 @@ TEST(RichTextView, TableWithRatiosAndBackgrounds)
 	EXPECT_NE(v.GetPlainText().find("below"), String::npos);
 
 	// shown: the cells' colours fill a quarter and three quarters of the width
-	QWidget *w = v.GetQWidget();
+	QWidget* w = v.GetQWidget();
 	w->resize(400, 100);
 	w->show();
 	QImage shot = w->grab().toImage();
@@ -154,17 +154,17 @@ TEST(RichTextView, TableWithRatiosAndBackgrounds)
 TEST(RichTextView, EmptyLinesBetweenTables)
 {
 	struct {
-		const char *qtf;
+		const char* qtf;
 		int mingap, maxgap;
 	} cases[] = {
 		{ "[ {{1@0 [s0; a]}}&][ {{1@0 [s0; b]}}&]", 0, 1 },
 		{ "[ {{1@0 [s0; a]}}&][s0; &][ {{1@0 [s0; b]}}]", 10, 16 },
 		{ "[ {{1@0 [s0; a]}}{{1@0 [s0; b]}}]", 0, 1 },
 	};
-	for(const auto &c : cases) {
+	for(const auto& c : cases) {
 		RichTextView v;
 		v.SetQTF(c.qtf, Zoom(180, 1400));
-		QWidget *w = v.GetQWidget();
+		QWidget* w = v.GetQWidget();
 		w->resize(200, 100);
 		w->show();
 		QImage shot = w->grab().toImage();
@@ -189,7 +189,7 @@ TEST(RichTextView, PictureAtItsZoomedSize)
 	std::string qtf = "[s0; @@PING:1200&600(" + MakePng(20, 10, Qt::red).toBase64().toStdString() + ")]";
 	RichTextView v;
 	v.SetQTF(qtf, Zoom(1, 4));
-	QWidget *w = v.GetQWidget();
+	QWidget* w = v.GetQWidget();
 	w->resize(400, 300);
 	w->show();
 	QImage shot = w->grab().toImage();
@@ -220,7 +220,7 @@ public:
 	std::vector<QUrl> urls;
 
 protected:
-	void doSetSource(const QUrl &url, QTextDocument::ResourceType) override { urls.push_back(url); }
+	void doSetSource(const QUrl& url, QTextDocument::ResourceType) override { urls.push_back(url); }
 };
 
 TEST(RichTextView, ClickedLinkGoesToTheSystem)
@@ -236,15 +236,15 @@ TEST(RichTextView, ClickedLinkGoesToTheSystem)
 	EXPECT_TRUE(link.fontUnderline());
 	EXPECT_EQ(link.foreground().color(), QGuiApplication::palette().color(QPalette::Link));
 	EXPECT_FALSE(FormatOf(v, "Visit").fontUnderline());
-	QTextBrowser *b = Browser(v);
+	QTextBrowser* b = Browser(v);
 	b->resize(300, 40);
 	b->show();
 	ASSERT_TRUE(QTest::qWaitForWindowExposed(b));
 	struct {
-		const char *text;
-		const char *url;
+		const char* text;
+		const char* url;
 	} clicks[] = { { "www.lunbrek.org", "http://www.lunbrek.org" }, { "that", "http://www.example.org" } };
-	for(const auto &click : clicks) {
+	for(const auto& click : clicks) {
 		QTextCursor found = v.GetQTextDocument()->find(click.text);
 		QTextCursor c(v.GetQTextDocument());
 		c.setPosition(found.selectionStart() + 2);
@@ -295,7 +295,7 @@ std::filesystem::path TopicFolder()
 	return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "qimvor" / "app.tpp";
 }
 
-String TopicQtf(const std::filesystem::path &file)
+String TopicQtf(const std::filesystem::path& file)
 {
 	std::ifstream in(file, std::ios::binary);
 	std::stringstream ss;
@@ -312,7 +312,7 @@ TEST(RichTextView, ProgramTopics)
 	if(!std::filesystem::is_directory(folder))
 		GTEST_SKIP() << "no topics at " << folder;
 	int abouts = 0;
-	for(const auto &entry : std::filesystem::directory_iterator(folder)) {
+	for(const auto& entry : std::filesystem::directory_iterator(folder)) {
 		String name = entry.path().filename().string();
 		if(entry.path().extension() != ".tpp")
 			continue;

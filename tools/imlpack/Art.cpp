@@ -31,7 +31,7 @@
 
 namespace {
 
-QStringList Tokenize(const QString &line)
+QStringList Tokenize(const QString& line)
 {
 	QStringList out;
 	int i = 0, n = line.size();
@@ -62,7 +62,7 @@ QStringList Tokenize(const QString &line)
 	return out;
 }
 
-double Number(const QString &s)
+double Number(const QString& s)
 {
 	bool ok;
 	double v = s.toDouble(&ok);
@@ -71,7 +71,7 @@ double Number(const QString &s)
 	return v;
 }
 
-QColor Color(const QString &s)
+QColor Color(const QString& s)
 {
 	bool ok = false;
 	uint v = s.mid(1).toUInt(&ok, 16);
@@ -82,7 +82,7 @@ QColor Color(const QString &s)
 	return QColor(v >> 24, (v >> 16) & 255, (v >> 8) & 255, v & 255);
 }
 
-QString Text(const QString &s)
+QString Text(const QString& s)
 {
 	if(s.size() < 2 || !s.startsWith('"'))
 		throw ArtError("expected a quoted text");
@@ -90,7 +90,7 @@ QString Text(const QString &s)
 }
 
 // Path data: letters and numbers, separated by blanks or commas or nothing at all.
-QPainterPath ParsePath(const QString &d)
+QPainterPath ParsePath(const QString& d)
 {
 	QStringList items;
 	QString num;
@@ -179,7 +179,7 @@ QPainterPath ParsePath(const QString &d)
 }
 
 class Painter {
-	ArtList &list;
+	ArtList& list;
 	std::unique_ptr<QPainter> p;
 	QBrush brush;
 	bool erase = false;
@@ -187,18 +187,18 @@ class Painter {
 	QFont font;
 	double text_end = 0;
 
-	void Need(const QStringList &t, int n)
+	void Need(const QStringList& t, int n)
 	{
 		if(t.size() < n)
 			throw ArtError(t[0].toStdString() + ": too few values");
 	}
-	QPainter &Canvas(const QString &cmd)
+	QPainter& Canvas(const QString& cmd)
 	{
 		if(!p)
 			throw ArtError(cmd.toStdString() + " outside an image");
 		return *p;
 	}
-	QGradientStops Stops(const QStringList &t, int from)
+	QGradientStops Stops(const QStringList& t, int from)
 	{
 		QGradientStops stops;
 		int n = t.size() - from;
@@ -208,9 +208,9 @@ class Painter {
 			stops << QGradientStop(double(i) / (n - 1), Color(t[from + i]));
 		return stops;
 	}
-	void Draw(const QPainterPath &path)
+	void Draw(const QPainterPath& path)
 	{
-		QPainter &c = *p;
+		QPainter& c = *p;
 		if(erase) {
 			c.setCompositionMode(QPainter::CompositionMode_DestinationOut);
 			c.fillPath(path, Qt::black);
@@ -222,7 +222,7 @@ class Painter {
 	}
 
 public:
-	explicit Painter(ArtList &list) : list(list) { font.setStyleStrategy(QFont::PreferAntialias); }
+	explicit Painter(ArtList& list) : list(list) { font.setStyleStrategy(QFont::PreferAntialias); }
 
 	void Finish()
 	{
@@ -231,9 +231,9 @@ public:
 		p.reset();
 	}
 
-	void Command(const QStringList &t)
+	void Command(const QStringList& t)
 	{
-		const QString &cmd = t[0];
+		const QString& cmd = t[0];
 		if(cmd == "list") {
 			Need(t, 2);
 			list.name = t[1];
@@ -250,7 +250,7 @@ public:
 			int w = (int)Number(t[2]), h = (int)Number(t[3]);
 			if(w <= 0 || h <= 0 || w > 32767 || h > 32767)
 				throw ArtError("bad image size");
-			ArtImage &img = list.images.emplace_back();
+			ArtImage& img = list.images.emplace_back();
 			img.name = t[1];
 			img.block = list.blocks - 1;
 			img.image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -292,7 +292,7 @@ public:
 			Need(t, 3);
 			pen = QPen(Color(t[1]), Number(t[2]), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 			for(int i = 3; i < t.size(); i++) {
-				const QString &s = t[i];
+				const QString& s = t[i];
 				if(s == "flat")
 					pen.setCapStyle(Qt::FlatCap);
 				else if(s == "square")
@@ -307,7 +307,7 @@ public:
 		}
 		else if(cmd == "turn") {
 			Need(t, 4);
-			QPainter &c = Canvas(cmd);
+			QPainter& c = Canvas(cmd);
 			double cx = Number(t[2]), cy = Number(t[3]);
 			c.resetTransform();
 			c.translate(cx, cy);
@@ -373,7 +373,7 @@ public:
 
 } // namespace
 
-ArtList LoadArt(const QString &path)
+ArtList LoadArt(const QString& path)
 {
 	QFile f(path);
 	if(!f.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -391,7 +391,7 @@ ArtList LoadArt(const QString &path)
 		try {
 			painter.Command(Tokenize(s));
 		}
-		catch(const ArtError &e) {
+		catch(const ArtError& e) {
 			throw ArtError(path.toStdString() + ":" + std::to_string(lineno) + ": " + e.what());
 		}
 	}

@@ -25,6 +25,6 @@ struct ArtError : std::runtime_error {
 };
 
 // Reads a drawing file and paints its pictures; throws ArtError with the line at fault.
-ArtList LoadArt(const QString &path);
+ArtList LoadArt(const QString& path);
 
 #endif

@@ -17,27 +17,27 @@
 
 namespace {
 
-void Put16(QByteArray &out, int v)
+void Put16(QByteArray& out, int v)
 {
 	out.append(char(v & 255));
 	out.append(char((v >> 8) & 255));
 }
 
 // Records of flags, size, hot spots and premultiplied BGRA rows, one after another.
-QByteArray PackBlock(const ArtList &list, int block)
+QByteArray PackBlock(const ArtList& list, int block)
 {
 	QByteArray out;
-	for(const ArtImage &m : list.images) {
+	for(const ArtImage& m : list.images) {
 		if(m.block != block)
 			continue;
-		const QImage &img = m.image;
+		const QImage& img = m.image;
 		out.append(char(0));
 		Put16(out, img.width());
 		Put16(out, img.height());
 		for(int i = 0; i < 4; i++)
 			Put16(out, 0);
 		for(int y = 0; y < img.height(); y++) {
-			const QRgb *s = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+			const QRgb* s = reinterpret_cast<const QRgb*>(img.constScanLine(y));
 			for(int x = 0; x < img.width(); x++) {
 				out.append(char(qBlue(s[x])));
 				out.append(char(qGreen(s[x])));
@@ -50,11 +50,11 @@ QByteArray PackBlock(const ArtList &list, int block)
 }
 
 // One zlib stream, then zero bytes up to a multiple of 32.
-QByteArray Compress(const QByteArray &raw)
+QByteArray Compress(const QByteArray& raw)
 {
 	uLongf len = compressBound(raw.size());
 	QByteArray out(int(len), 0);
-	if(compress2(reinterpret_cast<Bytef *>(out.data()), &len, reinterpret_cast<const Bytef *>(raw.data()), raw.size(),
+	if(compress2(reinterpret_cast<Bytef*>(out.data()), &len, reinterpret_cast<const Bytef*>(raw.data()), raw.size(),
 				 Z_DEFAULT_COMPRESSION) != Z_OK)
 		throw ArtError("compression failed");
 	out.resize(int(len));
@@ -62,7 +62,7 @@ QByteArray Compress(const QByteArray &raw)
 	return out;
 }
 
-bool IsIdentifier(const QString &s)
+bool IsIdentifier(const QString& s)
 {
 	if(s.isEmpty() || s[0].isDigit())
 		return false;
@@ -72,10 +72,10 @@ bool IsIdentifier(const QString &s)
 	return true;
 }
 
-QByteArray Generate(const ArtList &list, const QString &drawing, const QString &header)
+QByteArray Generate(const ArtList& list, const QString& drawing, const QString& header)
 {
 	QSet<QString> seen;
-	for(const ArtImage &m : list.images) {
+	for(const ArtImage& m : list.images) {
 		if(!IsIdentifier(m.name) || seen.contains(m.name))
 			throw ArtError("image name not usable: " + m.name.toStdString());
 		seen.insert(m.name);
@@ -88,14 +88,14 @@ QByteArray Generate(const ArtList &list, const QString &drawing, const QString &
 	o += "// Made by imlpack from " + QFileInfo(drawing).fileName().toUtf8() + "; edit that file instead.\n";
 	o += "#include \"" + header.toUtf8() + "\"\n\nnamespace {\n\n";
 	o += "const char* const names[] = {\n";
-	for(const ArtImage &m : list.images)
+	for(const ArtImage& m : list.images)
 		o += "\t\"" + m.name.toUtf8() + "\",\n";
 	o += "};\n";
 
 	std::vector<int> counts;
 	for(int b = 0; b < list.blocks; b++) {
 		int count = 0;
-		for(const ArtImage &m : list.images)
+		for(const ArtImage& m : list.images)
 			count += m.block == b;
 		if(!count)
 			throw ArtError("block " + std::to_string(b + 1) + " has no image");
@@ -125,7 +125,7 @@ QByteArray Generate(const ArtList &list, const QString &drawing, const QString &
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
 	if(qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
 		qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -149,12 +149,12 @@ int main(int argc, char **argv)
 			throw ArtError(args[1].toStdString() + ": cannot be written");
 		if(!png.isEmpty()) {
 			QDir().mkpath(png);
-			for(const ArtImage &m : list.images)
+			for(const ArtImage& m : list.images)
 				if(!m.image.save(png + "/" + m.name + ".png"))
 					throw ArtError("cannot save " + m.name.toStdString() + ".png");
 		}
 	}
-	catch(const ArtError &e) {
+	catch(const ArtError& e) {
 		std::fprintf(stderr, "imlpack: %s\n", e.what());
 		QFile::remove(args[1]);
 		return 1;

@@ -19,7 +19,7 @@
 namespace {
 
 struct Topic {
-	std::string name;  // file name without ".tpp"
+	std::string name; // file name without ".tpp"
 	std::string title;
 	std::string packed;
 };

@@ -15,17 +15,20 @@ template <class... Args> class Function {
 
 public:
 	Function() = default;
-	template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Args...> &&
-	                                            !std::is_same_v<std::decay_t<F>, Function>>>
-	Function(F f) { fns.emplace_back(std::move(f)); }
+	template <class F,
+			  class = std::enable_if_t<std::is_invocable_v<F&, Args...> && !std::is_same_v<std::decay_t<F>, Function>>>
+	Function(F f)
+	{
+		fns.emplace_back(std::move(f));
+	}
 
 	Function& operator<<(const Function& other)
 	{
 		fns.insert(fns.end(), other.fns.begin(), other.fns.end());
 		return *this;
 	}
-	template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Args...> &&
-	                                            !std::is_same_v<std::decay_t<F>, Function>>>
+	template <class F,
+			  class = std::enable_if_t<std::is_invocable_v<F&, Args...> && !std::is_same_v<std::decay_t<F>, Function>>>
 	Function& operator<<(F f)
 	{
 		fns.emplace_back(std::move(f));

@@ -19,7 +19,11 @@ struct Date {
 	Date(int y, int m, int d) : day((byte)d), month((byte)m), year((int16)y) {}
 
 	bool IsValid() const;
-	void SetNull() { day = month = 0; year = -32768; }
+	void SetNull()
+	{
+		day = month = 0;
+		year = -32768;
+	}
 
 	// Day number: days since 1 January of year 1 (that day is 0; earlier days are negative).
 	int Get() const;

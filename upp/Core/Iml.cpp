@@ -8,13 +8,13 @@ namespace {
 
 // Inflates one zlib stream; bytes after its end are padding and are not looked at.
 // A damaged stream yields what could be inflated before the damage.
-std::vector<byte> InflateStream(const byte *data, int len)
+std::vector<byte> InflateStream(const byte* data, int len)
 {
 	std::vector<byte> out;
 	z_stream z = {};
 	if(inflateInit(&z) != Z_OK)
 		return out;
-	z.next_in = const_cast<byte *>(data);
+	z.next_in = const_cast<byte*>(data);
 	z.avail_in = (uInt)len;
 	byte chunk[16384];
 	for(;;) {
@@ -29,11 +29,11 @@ std::vector<byte> InflateStream(const byte *data, int len)
 	return out;
 }
 
-int Int16le(const byte *p) { return (int16)(p[0] | (p[1] << 8)); }
+int Int16le(const byte* p) { return (int16)(p[0] | (p[1] << 8)); }
 
 } // namespace
 
-Iml::Iml(const char *const *name, int n, const Image *init, int initial_count)
+Iml::Iml(const char* const* name, int n, const Image* init, int initial_count)
 {
 	for(int i = 0; i < n; i++) {
 		names.push_back(name[i]);
@@ -43,22 +43,22 @@ Iml::Iml(const char *const *name, int n, const Image *init, int initial_count)
 		initial.assign(init, init + initial_count);
 }
 
-void Iml::AddData(const byte *data, int len, int count)
+void Iml::AddData(const byte* data, int len, int count)
 {
-	Block &b = blocks.emplace_back();
+	Block& b = blocks.emplace_back();
 	b.data = data;
 	b.len = len;
 	b.count = count < 0 ? 0 : count;
 }
 
-void Iml::Unpack(Block &b)
+void Iml::Unpack(Block& b)
 {
 	std::vector<byte> raw = InflateStream(b.data, b.len);
-	const byte *p = raw.data();
-	const byte *end = p + raw.size();
+	const byte* p = raw.data();
+	const byte* end = p + raw.size();
 	b.images.resize(b.count);
 	// Record: flags, width, height, hot spot, second hot spot (int16 LE each), then BGRA rows.
-	for(Image &img : b.images) {
+	for(Image& img : b.images) {
 		if(end - p < 13)
 			break;
 		int cx = Int16le(p + 1), cy = Int16le(p + 3);
@@ -67,7 +67,7 @@ void Iml::Unpack(Block &b)
 		if(cx < 0 || cy < 0 || (end - p) / 4 < (int64)cx * cy)
 			break;
 		std::vector<RGBA> pix((size_t)cx * cy);
-		for(RGBA &q : pix) {
+		for(RGBA& q : pix) {
 			q.b = p[0];
 			q.g = p[1];
 			q.r = p[2];
@@ -91,7 +91,7 @@ Image Iml::Get(int i)
 	if(i < (int)initial.size())
 		return initial[i];
 	i -= (int)initial.size();
-	for(Block &b : blocks) {
+	for(Block& b : blocks) {
 		if(i < b.count) {
 			if(!b.unpacked)
 				Unpack(b);
@@ -105,14 +105,14 @@ Image Iml::Get(int i)
 int Iml::GetCount() const
 {
 	int n = (int)initial.size();
-	for(const Block &b : blocks)
+	for(const Block& b : blocks)
 		n += b.count;
 	return n;
 }
 
 String Iml::GetId(int i) const { return i >= 0 && i < (int)names.size() ? names[i] : String(); }
 
-int Iml::Find(const String &id) const
+int Iml::Find(const String& id) const
 {
 	auto q = index.find(id);
 	return q == index.end() ? -1 : q->second;
@@ -125,19 +125,19 @@ bool Iml::IsBlockUnpacked(int block) const
 
 namespace {
 
-std::map<String, Iml *> &ImlRegistry()
+std::map<String, Iml*>& ImlRegistry()
 {
-	static std::map<String, Iml *> map;
+	static std::map<String, Iml*> map;
 	return map;
 }
 
 } // namespace
 
-void Register(const char *name, Iml &list) { ImlRegistry()[name] = &list; }
+void Register(const char* name, Iml& list) { ImlRegistry()[name] = &list; }
 
-Iml *GetIml(const char *name)
+Iml* GetIml(const char* name)
 {
-	auto &map = ImlRegistry();
+	auto& map = ImlRegistry();
 	auto q = map.find(name);
 	return q == map.end() ? nullptr : q->second;
 }

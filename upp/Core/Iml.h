@@ -14,7 +14,7 @@ namespace Upp {
 // inflated as a whole when one of its images is first fetched, and the images are kept.
 class Iml {
 	struct Block {
-		const byte *data = nullptr;
+		const byte* data = nullptr;
 		int len = 0;
 		int count = 0;
 		bool unpacked = false;
@@ -27,33 +27,33 @@ class Iml {
 	std::vector<Block> blocks;
 	bool premultiplied = false;
 
-	void Unpack(Block &b);
+	void Unpack(Block& b);
 
 public:
 	// names: one id per image, in index order. The initial images take the first
 	// indices; the images of the data blocks follow in the order the blocks are added.
-	Iml(const char *const *names, int n, const Image *initial = nullptr, int initial_count = 0);
-	Iml(const Iml &) = delete;
-	Iml &operator=(const Iml &) = delete;
+	Iml(const char* const* names, int n, const Image* initial = nullptr, int initial_count = 0);
+	Iml(const Iml&) = delete;
+	Iml& operator=(const Iml&) = delete;
 
 	// data must stay valid for the life of the list (it is normally constant data).
 	// It holds one zlib stream; anything after the stream's end is ignored.
-	void AddData(const byte *data, int len, int count);
+	void AddData(const byte* data, int len, int count);
 	// The packed pixels already have their colours multiplied by alpha.
 	void Premultiplied() { premultiplied = true; }
 
 	Image Get(int i);
 	int GetCount() const;
 	String GetId(int i) const;
-	int Find(const String &id) const;
+	int Find(const String& id) const;
 
 	int GetBlockCount() const { return (int)blocks.size(); }
 	bool IsBlockUnpacked(int block) const;
 };
 
 // The process-wide registry of image lists by name; a name registered again gets the new list.
-void Register(const char *name, Iml &list);
-Iml *GetIml(const char *name); // nullptr when no list has that name
+void Register(const char* name, Iml& list);
+Iml* GetIml(const char* name); // nullptr when no list has that name
 
 } // namespace Upp
 

@@ -88,14 +88,14 @@ bool StoreToFile(const Event<Stream&>& serialize, const char* file = nullptr, in
 bool LoadFromFile(const Event<Stream&>& serialize, const char* file = nullptr, int version = INT_NULL);
 
 template <class T>
-	requires(!std::is_convertible_v<T&, const Event<Stream&>&>)
-bool StoreToFile(T& x, const char* file = nullptr, int version = INT_NULL)
+requires(!std::is_convertible_v<T&, const Event<Stream&>&>) bool StoreToFile(T& x, const char* file = nullptr,
+																			 int version = INT_NULL)
 {
 	return StoreToFile(SerializeTFn(x), file, version);
 }
 template <class T>
-	requires(!std::is_convertible_v<T&, const Event<Stream&>&>)
-bool LoadFromFile(T& x, const char* file = nullptr, int version = INT_NULL)
+requires(!std::is_convertible_v<T&, const Event<Stream&>&>) bool LoadFromFile(T& x, const char* file = nullptr,
+																			  int version = INT_NULL)
 {
 	return LoadFromFile(SerializeTFn(x), file, version);
 }

@@ -155,31 +155,33 @@ static Ctrl::Logc MakeLogc(int align, int a, int b)
 	return c;
 }
 
-#define POSX(align, a, b)                                                                          \
-	{                                                                                          \
-		LogPos p = pos;                                                                    \
-		p.x = MakeLogc(align, a, b);                                                       \
-		if(!haspos)                                                                        \
-			p.y = MakeLogc(LEFT, 0, widget->height());                          \
-		return SetPos(p);                                                                  \
-	}
-#define POSY(align, a, b)                                                                          \
-	{                                                                                          \
-		LogPos p = pos;                                                                    \
-		p.y = MakeLogc(align, a, b);                                                       \
-		if(!haspos)                                                                        \
-			p.x = MakeLogc(LEFT, 0, widget->width());                                  \
-		return SetPos(p);                                                                  \
-	}
+// Sets one axis; the other keeps its placement, or the widget's current extent if it had none.
+Ctrl& Ctrl::SetHorz(int align, int a, int b)
+{
+	LogPos p = pos;
+	if(!haspos)
+		p.y = MakeLogc(LEFT, 0, widget->height());
+	p.x = MakeLogc(align, a, b);
+	return SetPos(p);
+}
 
-Ctrl& Ctrl::LeftPos(int l, int w) POSX(LEFT, l, w)
-Ctrl& Ctrl::RightPos(int r, int w) POSX(RIGHT, r, w)
-Ctrl& Ctrl::HSizePos(int l, int r) POSX(SIZE, l, r)
-Ctrl& Ctrl::HCenterPos(int w, int d) POSX(CENTER, w, d)
-Ctrl& Ctrl::TopPos(int t, int h) POSY(LEFT, t, h)
-Ctrl& Ctrl::BottomPos(int b, int h) POSY(RIGHT, b, h)
-Ctrl& Ctrl::VSizePos(int t, int b) POSY(SIZE, t, b)
-Ctrl& Ctrl::VCenterPos(int h, int d) POSY(CENTER, h, d)
+Ctrl& Ctrl::SetVert(int align, int a, int b)
+{
+	LogPos p = pos;
+	if(!haspos)
+		p.x = MakeLogc(LEFT, 0, widget->width());
+	p.y = MakeLogc(align, a, b);
+	return SetPos(p);
+}
+
+Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(LEFT, l, w); }
+Ctrl& Ctrl::RightPos(int r, int w) { return SetHorz(RIGHT, r, w); }
+Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(SIZE, l, r); }
+Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(CENTER, w, d); }
+Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(LEFT, t, h); }
+Ctrl& Ctrl::BottomPos(int b, int h) { return SetVert(RIGHT, b, h); }
+Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(SIZE, t, b); }
+Ctrl& Ctrl::VCenterPos(int h, int d) { return SetVert(CENTER, h, d); }
 
 Ctrl& Ctrl::SetRect(const Rect& r)
 {

@@ -54,6 +54,8 @@ protected:
 	void SetWidget(QWidget* w, QWidget* v = nullptr);
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
+	Ctrl& SetHorz(int align, int a, int b);
+	Ctrl& SetVert(int align, int a, int b);
 	friend class Watcher;
 
 public:
@@ -86,9 +88,9 @@ public:
 
 	virtual Ctrl& SetRect(const Rect& r);
 	Ctrl& SetRect(int x, int y, int cx, int cy) { return SetRect(RectC(x, y, cx, cy)); }
-	Rect GetRect() const;         // in the parent's view
-	Size GetSize() const;         // of the whole control
-	Rect GetView() const;         // the view inside the control, frames excluded
+	Rect GetRect() const; // in the parent's view
+	Size GetSize() const; // of the whole control
+	Rect GetView() const; // the view inside the control, frames excluded
 	Rect GetScreenRect() const;
 
 	void Add(Ctrl& c);

@@ -8,8 +8,8 @@
 namespace Upp {
 
 // Both keep the pixels premultiplied; an empty Image and a null QImage correspond.
-QImage ToQImage(const Image &img);
-Image FromQImage(const QImage &img);
+QImage ToQImage(const Image& img);
+Image FromQImage(const QImage& img);
 
 } // namespace Upp
 

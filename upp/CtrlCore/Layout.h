@@ -36,9 +36,9 @@ struct GuiMainRegistrar {
 
 } // namespace Upp
 
-#define GUI_APP_MAIN                                                                               \
-	static void GuiMainFn_();                                                                  \
-	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                              \
+#define GUI_APP_MAIN                                                                                                   \
+	static void GuiMainFn_();                                                                                          \
+	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                                                      \
 	static void GuiMainFn_()
 
 #endif

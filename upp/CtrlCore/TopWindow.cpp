@@ -12,7 +12,6 @@
 
 namespace Upp {
 
-
 // The window widget hands its close requests and default keys to the TopWindow.
 class TopWindow::Window : public QWidget {
 	TopWindow& owner;

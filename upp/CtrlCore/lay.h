@@ -6,14 +6,14 @@
 // InitLayout names the parent after the layout, then for every item runs its settings and
 // placements in the written order, names it and adds it to the parent.
 
-#define LAYOUT(nm, x, y)                                                                           \
-	struct nm##__layid {};                                                                     \
-	template <class T> struct With##nm : public T, public nm##__layid {                        \
+#define LAYOUT(nm, x, y)                                                                                               \
+	struct nm##__layid {};                                                                                             \
+	template <class T> struct With##nm : public T, public nm##__layid {                                                \
 		static Upp::Size GetLayoutSize() { return Upp::Size(x, y); }
 #define ITEM(cls, id, param) cls id;
 #define UNTYPED(id, param)
-#define END_LAYOUT                                                                                 \
-	}                                                                                          \
+#define END_LAYOUT                                                                                                     \
+	}                                                                                                                  \
 	;
 
 #include LAYOUTFILE
@@ -23,20 +23,19 @@
 #undef UNTYPED
 #undef END_LAYOUT
 
-#define LAYOUT(nm, x, y)                                                                           \
-	template <class L, class D>                                                                \
-	inline void InitLayout(Upp::Ctrl& parent, L& layout, D& uts, nm##__layid&)                 \
-	{                                                                                          \
-		(void)layout;                                                                      \
-		(void)uts;                                                                         \
+#define LAYOUT(nm, x, y)                                                                                               \
+	template <class L, class D> inline void InitLayout(Upp::Ctrl& parent, L& layout, D& uts, nm##__layid&)             \
+	{                                                                                                                  \
+		(void)layout;                                                                                                  \
+		(void)uts;                                                                                                     \
 		parent.LayoutId(#nm);
-#define ITEM(cls, id, param)                                                                       \
-	layout.id.param;                                                                           \
-	layout.id.LayoutId(#id);                                                                   \
+#define ITEM(cls, id, param)                                                                                           \
+	layout.id.param;                                                                                                   \
+	layout.id.LayoutId(#id);                                                                                           \
 	parent.Add(layout.id);
-#define UNTYPED(id, param)                                                                         \
-	uts.id.param;                                                                              \
-	uts.id.LayoutId(#id);                                                                      \
+#define UNTYPED(id, param)                                                                                             \
+	uts.id.param;                                                                                                      \
+	uts.id.LayoutId(#id);                                                                                              \
 	parent.Add(uts.id);
 #define END_LAYOUT }
 

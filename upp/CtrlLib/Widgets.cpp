@@ -372,8 +372,8 @@ void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel)
 void PromptOK(const char* text)
 {
 	QWidget* owner = QApplication::activeWindow();
-	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), Q(text),
-	                QMessageBox::NoButton, owner);
+	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), Q(text), QMessageBox::NoButton,
+					owner);
 	box.addButton(Q(t_("OK")), QMessageBox::AcceptRole);
 	box.exec();
 }

@@ -19,16 +19,16 @@ namespace {
 const int MAX_PIXELS = 20000; // keeps absurd sizes from a damaged text away from the layout
 
 class Builder {
-	QTextDocument &out;
+	QTextDocument& out;
 	double scale;
 	int objects = 0;
 
 	int Px(int dots) const { return (int)std::clamp(std::lround(dots * scale), -(long)MAX_PIXELS, (long)MAX_PIXELS); }
 	int Line(int dots) const { return dots > 0 ? std::max(1, Px(dots)) : 0; } // thin, never lost
 
-	static QColor Color(const RichColor &c) { return QColor(c.r, c.g, c.b); }
+	static QColor Color(const RichColor& c) { return QColor(c.r, c.g, c.b); }
 
-	QTextCharFormat CharFormat(const RichCharFormat &f) const
+	QTextCharFormat CharFormat(const RichCharFormat& f) const
 	{
 		QTextCharFormat q;
 		switch(f.face) {
@@ -80,7 +80,7 @@ class Builder {
 		return q;
 	}
 
-	QTextBlockFormat BlockFormat(const RichParaFormat &f) const
+	QTextBlockFormat BlockFormat(const RichParaFormat& f) const
 	{
 		QTextBlockFormat q;
 		static const Qt::Alignment align[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify };
@@ -94,7 +94,7 @@ class Builder {
 			q.setLineHeight(f.linespacing, QTextBlockFormat::ProportionalHeight);
 		if(!f.tabs.empty()) {
 			QList<QTextOption::Tab> tabs;
-			for(const RichTab &t : f.tabs)
+			for(const RichTab& t : f.tabs)
 				tabs.append(QTextOption::Tab(Px(t.pos), t.align == RichTab::RIGHT    ? QTextOption::RightTab
 														: t.align == RichTab::CENTER ? QTextOption::CenterTab
 																					 : QTextOption::LeftTab));
@@ -103,10 +103,10 @@ class Builder {
 		return q;
 	}
 
-	void Object(QTextCursor &c, const RichRun &run)
+	void Object(QTextCursor& c, const RichRun& run)
 	{
 		QImage img;
-		if(!img.loadFromData(reinterpret_cast<const uchar *>(run.object.data.data()), (int)run.object.data.size()))
+		if(!img.loadFromData(reinterpret_cast<const uchar*>(run.object.data.data()), (int)run.object.data.size()))
 			return; // nothing this view can draw
 		QString name = QString("qtf-object:%1").arg(++objects);
 		out.addResource(QTextDocument::ImageResource, QUrl(name), img);
@@ -120,7 +120,7 @@ class Builder {
 		c.insertImage(f);
 	}
 
-	void Para(QTextCursor &c, const RichPara &p, bool fresh)
+	void Para(QTextCursor& c, const RichPara& p, bool fresh)
 	{
 		QTextBlockFormat bf = BlockFormat(p.format);
 		if(p.runs.empty())
@@ -132,7 +132,7 @@ class Builder {
 		}
 		else
 			c.insertBlock(bf, ef);
-		for(const RichRun &run : p.runs) {
+		for(const RichRun& run : p.runs) {
 			if(run.isobject)
 				Object(c, run);
 			else
@@ -140,13 +140,13 @@ class Builder {
 		}
 	}
 
-	void Table(QTextCursor &c, const RichTable &t)
+	void Table(QTextCursor& c, const RichTable& t)
 	{
 		int ncols = (int)t.columns.size();
 		int nrows = (int)t.rows.size();
 		if(ncols <= 0 || nrows <= 0)
 			return;
-		const RichTableFormat &f = t.format;
+		const RichTableFormat& f = t.format;
 		QTextTableFormat tf;
 		tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
 		double sum = 0;
@@ -166,14 +166,14 @@ class Builder {
 		tf.setRightMargin(Px(f.rm));
 		tf.setTopMargin(Px(f.before));
 		tf.setBottomMargin(Px(f.after));
-		QTextTable *table = c.insertTable(nrows, ncols, tf);
+		QTextTable* table = c.insertTable(nrows, ncols, tf);
 
 		// Spans first: merging moves content, so cells are filled once their shape is final.
 		std::vector<char> covered(size_t(nrows) * ncols, 0);
 		std::vector<int> rowspan(covered.size(), 1), colspan(covered.size(), 1);
 		for(int r = 0; r < nrows; r++)
 			for(int col = 0; col < ncols; col++) {
-				const RichCellFormat &cf = t.rows[r][col].format;
+				const RichCellFormat& cf = t.rows[r][col].format;
 				if(covered[size_t(r) * ncols + col])
 					continue;
 				int rs = std::min(cf.vspan, nrows - r - 1) + 1;
@@ -191,8 +191,8 @@ class Builder {
 			for(int col = 0; col < ncols; col++) {
 				if(covered[size_t(r) * ncols + col])
 					continue;
-				const RichCell &cell = t.rows[r][col];
-				const RichCellFormat &cf = cell.format;
+				const RichCell& cell = t.rows[r][col];
+				const RichCellFormat& cf = cell.format;
 				QTextTableCell qc = table->cellAt(r, col);
 				QTextTableCellFormat qf;
 				qf.setLeftPadding(Px(cf.margin[0]));
@@ -239,17 +239,17 @@ class Builder {
 
 	// Qt keeps a block before a table inserted into an empty block and one after every table;
 	// shown, they would add empty lines that the text does not have.
-	static void Collapse(QTextCursor &c) { c.block().setVisible(false); }
+	static void Collapse(QTextCursor& c) { c.block().setVisible(false); }
 
 public:
-	Builder(QTextDocument &out, double scale) : out(out), scale(scale) {}
+	Builder(QTextDocument& out, double scale) : out(out), scale(scale) {}
 
 	// `c` sits in an empty block that nothing has used yet.
-	void Parts(QTextCursor &c, const std::vector<RichPart> &parts)
+	void Parts(QTextCursor& c, const std::vector<RichPart>& parts)
 	{
 		bool fresh = true;
 		bool tablelast = false;
-		for(const RichPart &part : parts) {
+		for(const RichPart& part : parts) {
 			if(part.table) {
 				if(fresh)
 					Collapse(c);
@@ -272,7 +272,7 @@ public:
 
 } // namespace
 
-void BuildQTextDocument(QTextDocument &out, const RichDoc &doc, Zoom zoom)
+void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom)
 {
 	out.clear();
 	double scale = zoom.d > 0 && zoom.m > 0 ? double(zoom.m) / zoom.d : 1.0;

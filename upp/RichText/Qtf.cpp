@@ -12,7 +12,7 @@ namespace Upp {
 
 namespace {
 
-const int MAX_BRACKETS = 256;   // deeper brackets still balance, but keep their parent's format
+const int MAX_BRACKETS = 256; // deeper brackets still balance, but keep their parent's format
 // A deeper "{{" is plain text. Qt's layout time doubles with each level of tables nested in a
 // first cell: 16 levels of a few columns take seconds, 8 take milliseconds.
 const int MAX_TABLE_DEPTH = 8;
@@ -32,7 +32,7 @@ RichColor PredefinedColor(int i)
 	return RichColor::Rgb(rgb[i][0], rgb[i][1], rgb[i][2]);
 }
 
-bool NamedColor(int c, RichColor &out)
+bool NamedColor(int c, RichColor& out)
 {
 	static const struct {
 		char letter;
@@ -44,7 +44,7 @@ bool NamedColor(int c, RichColor &out)
 		{ 'K', 128, 128, 128 }, { 'L', 238, 238, 238 }, { 'M', 255, 0, 255 }, { 'W', 255, 255, 255 },
 		{ 'R', 255, 0, 0 },     { 'Y', 255, 255, 180 },
 	};
-	for(const auto &n : named)
+	for(const auto& n : named)
 		if(n.letter == c) {
 			out = RichColor::Rgb(n.r, n.g, n.b);
 			return true;
@@ -65,7 +65,7 @@ int HexValue(int c)
 	return -1;
 }
 
-void AppendUtf8(String &s, unsigned cp)
+void AppendUtf8(String& s, unsigned cp)
 {
 	if(cp < 0x80)
 		s += char(cp);
@@ -95,9 +95,9 @@ class Parser {
 	enum Stop { STOP_END, STOP_CELL, STOP_PLAINCELL, STOP_TABLE };
 
 	String text; // the input without the ignored bytes 2..31
-	const char *p;
-	const char *end;
-	RichDoc &doc;
+	const char* p;
+	const char* end;
+	RichDoc& doc;
 	Format fmt;
 	std::vector<Format> stack;
 	int overflow = 0; // brackets opened past MAX_BRACKETS and not yet closed
@@ -134,7 +134,7 @@ class Parser {
 		return s;
 	}
 
-	bool ReadColor(RichColor &c)
+	bool ReadColor(RichColor& c)
 	{
 		int ch = Peek();
 		if(IsDigit(ch)) {
@@ -199,7 +199,7 @@ class Parser {
 		}
 	}
 
-	const RichStyle *FindStyle(int number, const String *name) const
+	const RichStyle* FindStyle(int number, const String* name) const
 	{
 		for(auto it = doc.styles.rbegin(); it != doc.styles.rend(); ++it)
 			if(name ? it->name == *name : it->number == number)
@@ -207,9 +207,9 @@ class Parser {
 		return nullptr;
 	}
 
-	void UseStyle(int number, const String *name)
+	void UseStyle(int number, const String* name)
 	{
-		const RichStyle *s = FindStyle(number, name);
+		const RichStyle* s = FindStyle(number, name);
 		if(!s)
 			s = FindStyle(0, nullptr);
 		if(s) {
@@ -244,7 +244,7 @@ class Parser {
 		s.paraformat = fmt.para;
 		s.paraformat.style = s.number;
 		auto same = std::find_if(doc.styles.begin(), doc.styles.end(),
-								 [&](const RichStyle &x) { return x.number == s.number; });
+								 [&](const RichStyle& x) { return x.number == s.number; });
 		if(same != doc.styles.end())
 			*same = std::move(s);
 		else
@@ -298,8 +298,8 @@ class Parser {
 	// then consumed its closing ']'.
 	bool ParseFormat()
 	{
-		RichCharFormat &c = fmt.chr;
-		RichParaFormat &a = fmt.para;
+		RichCharFormat& c = fmt.chr;
+		RichParaFormat& a = fmt.para;
 		while(p < end) {
 			int ch = (byte)*p++;
 			switch(ch) {
@@ -428,7 +428,7 @@ class Parser {
 	}
 
 	// "number/number", "number" or "/number": border, then margin.
-	void ReadBorderMargin(RichCellFormat &f, std::initializer_list<int> sides)
+	void ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides)
 	{
 		if(IsDigit(Peek())) {
 			int b = ReadInt();
@@ -443,7 +443,7 @@ class Parser {
 		}
 	}
 
-	void ParseTableFormat(RichTableFormat &t, RichCellFormat &f)
+	void ParseTableFormat(RichTableFormat& t, RichCellFormat& f)
 	{
 		while(p < end) {
 			int ch = Peek();
@@ -534,7 +534,7 @@ class Parser {
 	}
 
 	// "@@type:cx&cy" or "@@type:cx*cy", an optional "/offset", then the data.
-	void ParseObject(RichPara &para)
+	void ParseObject(RichPara& para)
 	{
 		RichObject obj;
 		while(isalnum(Peek()) || Peek() == '_')
@@ -564,7 +564,7 @@ class Parser {
 		}
 		else if(Peek() == '(') {
 			p++;
-			const char *b = p;
+			const char* b = p;
 			while(p < end && *p != ')')
 				p++;
 			QByteArray raw = QByteArray::fromBase64(QByteArray(b, int(p - b)));
@@ -589,12 +589,12 @@ class Parser {
 		para.runs.push_back(std::move(run));
 	}
 
-	void AddText(RichPara &para, const char *s, size_t n)
+	void AddText(RichPara& para, const char* s, size_t n)
 	{
 		if(para.runs.empty())
 			para.format = fmt.para;
 		else {
-			RichRun &last = para.runs.back();
+			RichRun& last = para.runs.back();
 			if(!last.isobject && last.format == fmt.chr) {
 				last.text.append(s, n);
 				return;
@@ -606,10 +606,10 @@ class Parser {
 		para.runs.push_back(std::move(run));
 	}
 
-	void AddChar(RichPara &para, char c) { AddText(para, &c, 1); }
+	void AddChar(RichPara& para, char c) { AddText(para, &c, 1); }
 
 	// Paragraphs and tables up to the end of the input or, inside a table, of the cell.
-	Stop ParseFlow(std::vector<RichPart> &parts, int depth)
+	Stop ParseFlow(std::vector<RichPart>& parts, int depth)
 	{
 		size_t base = stack.size();
 		int obase = overflow;
@@ -690,7 +690,7 @@ class Parser {
 					AddChar(para, *p++);
 				break;
 			case 1: {
-				const char *b = p;
+				const char* b = p;
 				while(p < end && *p != 1)
 					p++;
 				if(p > b)
@@ -743,9 +743,9 @@ class Parser {
 	}
 
 public:
-	Parser(const char *qtf, RichDoc &doc) : doc(doc)
+	Parser(const char* qtf, RichDoc& doc) : doc(doc)
 	{
-		for(const char *s = qtf; s && *s; s++)
+		for(const char* s = qtf; s && *s; s++)
 			if((byte)*s == 1 || (byte)*s >= 32)
 				text += *s;
 		p = text.data();
@@ -757,13 +757,13 @@ public:
 
 } // namespace
 
-RichDoc ParseQTF(const char *qtf)
+RichDoc ParseQTF(const char* qtf)
 {
 	RichDoc doc;
 	Parser(qtf, doc).Run();
 	return doc;
 }
 
-RichDoc ParseQTF(const String &qtf) { return ParseQTF(qtf.c_str()); }
+RichDoc ParseQTF(const String& qtf) { return ParseQTF(qtf.c_str()); }
 
 } // namespace Upp

@@ -19,7 +19,7 @@ struct RichColor {
 	bool null = true; // transparent, or "not set"
 
 	static RichColor Rgb(int r, int g, int b) { return RichColor{ r, g, b, false }; }
-	bool operator==(const RichColor &) const = default;
+	bool operator==(const RichColor&) const = default;
 };
 
 struct RichCharFormat {
@@ -35,14 +35,14 @@ struct RichCharFormat {
 	String link;
 	String lang;
 
-	bool operator==(const RichCharFormat &) const = default;
+	bool operator==(const RichCharFormat&) const = default;
 };
 
 struct RichTab {
 	enum { RIGHT, LEFT, CENTER };
 	int pos = 0;
 	int align = RIGHT;
-	bool operator==(const RichTab &) const = default;
+	bool operator==(const RichTab&) const = default;
 };
 
 struct RichParaFormat {
@@ -126,16 +126,16 @@ struct RichDoc {
 };
 
 // Never fails: unknown commands are skipped, unterminated constructs end with the input.
-RichDoc ParseQTF(const char *qtf);
-RichDoc ParseQTF(const String &qtf);
+RichDoc ParseQTF(const char* qtf);
+RichDoc ParseQTF(const String& qtf);
 
 // Replaces the content of `out` with `doc`, every dimension scaled by `zoom` (dots -> pixels).
-void BuildQTextDocument(QTextDocument &out, const RichDoc &doc, Zoom zoom);
+void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom);
 
 // A read-only page showing QTF. Links open in the system's browser; the view itself never
 // navigates.
 class RichTextView : public Ctrl {
-	QTextBrowser *browser;
+	QTextBrowser* browser;
 	String qtf;
 	RichDoc doc;
 	Zoom qtfzoom, viewzoom;
@@ -146,20 +146,20 @@ public:
 	RichTextView();
 
 	// Parses `qtf` with every dimension scaled by `z`; the view zoom then applies on top.
-	void SetQTF(const char *qtf, Zoom z = Zoom(1, 1));
-	void SetQTF(const String &qtf, Zoom z = Zoom(1, 1)) { SetQTF(qtf.c_str(), z); }
+	void SetQTF(const char* qtf, Zoom z = Zoom(1, 1));
+	void SetQTF(const String& qtf, Zoom z = Zoom(1, 1)) { SetQTF(qtf.c_str(), z); }
 	String GetQTF() const { return qtf; }
 	void Clear();
 
 	// 1/1 shows each parsed dot as one pixel.
-	RichTextView &SetZoom(Zoom z);
+	RichTextView& SetZoom(Zoom z);
 	Zoom GetZoom() const { return viewzoom; }
 
-	RichTextView &NoSb(bool b = true);
+	RichTextView& NoSb(bool b = true);
 
 	String GetPlainText() const;
 	std::vector<String> GetLinks() const; // link targets in document order
-	QTextDocument *GetQTextDocument() const;
+	QTextDocument* GetQTextDocument() const;
 };
 
 class RichTextCtrl : public RichTextView {};

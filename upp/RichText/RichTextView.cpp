@@ -13,14 +13,14 @@ namespace Upp {
 
 RichTextView::RichTextView() : Ctrl(new QTextBrowser)
 {
-	browser = static_cast<QTextBrowser *>(GetQWidget());
+	browser = static_cast<QTextBrowser*>(GetQWidget());
 	browser->setOpenLinks(false); // the view only shows its text; links go to the system
 	browser->setOpenExternalLinks(false);
 	browser->setFrameShape(QFrame::NoFrame);
 	browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 	browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 	QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
-					 [](const QUrl &url) { QDesktopServices::openUrl(url); });
+					 [](const QUrl& url) { QDesktopServices::openUrl(url); });
 	Rebuild();
 }
 
@@ -38,14 +38,14 @@ void RichTextView::Rebuild()
 		m /= 2;
 		d /= 2;
 	}
-	QTextDocument *qd = browser->document();
+	QTextDocument* qd = browser->document();
 	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
 	qd->setDocumentMargin(0);
 	browser->verticalScrollBar()->setValue(0);
 	browser->horizontalScrollBar()->setValue(0);
 }
 
-void RichTextView::SetQTF(const char *s, Zoom z)
+void RichTextView::SetQTF(const char* s, Zoom z)
 {
 	qtf = s ? s : "";
 	qtfzoom = z;
@@ -60,14 +60,14 @@ void RichTextView::Clear()
 	Rebuild();
 }
 
-RichTextView &RichTextView::SetZoom(Zoom z)
+RichTextView& RichTextView::SetZoom(Zoom z)
 {
 	viewzoom = z;
 	Rebuild();
 	return *this;
 }
 
-RichTextView &RichTextView::NoSb(bool b)
+RichTextView& RichTextView::NoSb(bool b)
 {
 	Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
 	browser->setHorizontalScrollBarPolicy(policy);
@@ -80,7 +80,7 @@ String RichTextView::GetPlainText() const { return browser->document()->toPlainT
 std::vector<String> RichTextView::GetLinks() const
 {
 	std::vector<String> links;
-	QTextDocument *qd = browser->document();
+	QTextDocument* qd = browser->document();
 	for(QTextBlock b = qd->begin(); b.isValid(); b = b.next()) {
 		QString last;
 		for(QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
@@ -94,6 +94,6 @@ std::vector<String> RichTextView::GetLinks() const
 	return links;
 }
 
-QTextDocument *RichTextView::GetQTextDocument() const { return browser->document(); }
+QTextDocument* RichTextView::GetQTextDocument() const { return browser->document(); }
 
 } // namespace Upp
