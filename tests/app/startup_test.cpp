@@ -1,6 +1,7 @@
 // The whole program from its entry: configuration file, first-start dialog, main window,
 // stored bytes. Steps run from a timer while the program's own loops run.
 #include "apptest.h"
+#include "settings_file.h"
 
 #include <QComboBox>
 #include <QScreen>
@@ -11,26 +12,6 @@
 using namespace testutil;
 
 namespace {
-
-String Bytes(std::initializer_list<int> b)
-{
-	String s;
-	for(int x : b)
-		s += (char)x;
-	return s;
-}
-
-String WithIndex(int i)
-{
-	String s = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
-	s[6] = (char)(i & 255);
-	s[7] = (char)((i >> 8) & 255);
-	s[8] = (char)((i >> 16) & 255);
-	s[9] = (char)((i >> 24) & 255);
-	return s;
-}
-
-const String NO_LANGUAGE = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x01, 0x65, 0x6E, 0x64, 0, 0x0A, 0, 0, 0 });
 
 String ReadConfig()
 {
@@ -111,7 +92,7 @@ struct Startup : ::testing::Test {
 
 TEST_F(Startup, StoredEnglishOpensWithoutDialogAndIsStoredAgain)
 {
-	WriteConfig(WithIndex(0));
+	WriteConfig(StoredIndex(0));
 	bool sawDialog = false;
 	Script s;
 	s.When([] { return MainShown() || SettingsRuns() > 0; },
@@ -125,7 +106,7 @@ TEST_F(Startup, StoredEnglishOpensWithoutDialogAndIsStoredAgain)
 	RunProgram();
 	EXPECT_FALSE(sawDialog);
 	EXPECT_TRUE(s.Done());
-	EXPECT_EQ(ReadConfig(), WithIndex(0));
+	EXPECT_EQ(ReadConfig(), StoredIndex(0));
 }
 
 TEST_F(Startup, EachStoredIndexSelectsItsLanguageAndIsKept)
@@ -135,7 +116,7 @@ TEST_F(Startup, EachStoredIndexSelectsItsLanguageAndIsKept)
 		const char* caption;
 	} cases[] = { { 9, "Diferența Zi" }, { 2, "Diferencia Días" }, { 10, "Day Difference" }, { -1, "Day Difference" } };
 	for(const Case& c : cases) {
-		WriteConfig(WithIndex(c.index));
+		WriteConfig(StoredIndex(c.index));
 		std::string caption;
 		Script s;
 		s.When(MainShown, [&] {
@@ -144,7 +125,7 @@ TEST_F(Startup, EachStoredIndexSelectsItsLanguageAndIsKept)
 		});
 		RunProgram();
 		EXPECT_EQ(caption, c.caption) << c.index;
-		EXPECT_EQ(ReadConfig(), WithIndex(c.index)) << c.index;
+		EXPECT_EQ(ReadConfig(), StoredIndex(c.index)) << c.index;
 	}
 }
 
@@ -195,7 +176,7 @@ TEST_F(Startup, FirstStartAsksAloneAndInsistsOnAChoice)
 	EXPECT_FALSE(mainShownEarly);
 	EXPECT_EQ(names, (std::vector<std::string>{ "English", "Français", "Español", "Português", "Русский", "Deutsch",
 												"Italiano", "中国的", "Nederlands", "Românesc" }));
-	EXPECT_EQ(ReadConfig(), WithIndex(6));
+	EXPECT_EQ(ReadConfig(), StoredIndex(6));
 }
 
 TEST_F(Startup, ClosingTheFirstStartDialogEndsWithoutTheMainWindow)
@@ -209,14 +190,14 @@ TEST_F(Startup, ClosingTheFirstStartDialogEndsWithoutTheMainWindow)
 	RunProgram();
 	EXPECT_TRUE(s.Done());
 	EXPECT_FALSE(mainShown);
-	EXPECT_EQ(ReadConfig(), NO_LANGUAGE);
+	EXPECT_EQ(ReadConfig(), STORED_NONE);
 }
 
 TEST_F(Startup, DamagedFilesCostOnlyTheFirstStartQuestion)
 {
-	String wrongLength = WithIndex(3);
+	String wrongLength = StoredIndex(3);
 	wrongLength[14] = 0x20;
-	String cases[] = { wrongLength, WithIndex(3).substr(0, 17), "garbage", "" };
+	String cases[] = { wrongLength, StoredIndex(3).substr(0, 17), "garbage", "" };
 	for(const String& bytes : cases) {
 		WriteConfig(bytes);
 		bool asked = false;
@@ -231,13 +212,13 @@ TEST_F(Startup, DamagedFilesCostOnlyTheFirstStartQuestion)
 			.When(MainShown, [] { MainWindow()->Exit(); });
 		RunProgram();
 		EXPECT_TRUE(asked);
-		EXPECT_EQ(ReadConfig(), WithIndex(3));
+		EXPECT_EQ(ReadConfig(), StoredIndex(3));
 	}
 }
 
 TEST_F(Startup, TheMainWindowIsFixedInSizeCentredAndTitled)
 {
-	WriteConfig(WithIndex(5));
+	WriteConfig(StoredIndex(5));
 	Script s;
 	s.When(MainShown, [] {
 		qimvor* q = MainWindow();

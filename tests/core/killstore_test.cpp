@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_shape.h"
+#include "../support/settings_file.h"
 
 #include <csignal>
 #include <filesystem>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_shape.h"
+#include "../support/settings_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,14 +14,6 @@ using namespace Upp;
 namespace fs = std::filesystem;
 
 namespace {
-
-String Bytes(std::initializer_list<int> b)
-{
-	String s;
-	for(int x : b)
-		s += (char)x;
-	return s;
-}
 
 String Hex(const String& s)
 {
@@ -57,9 +49,9 @@ String Read(const String& path)
 	return String(std::istreambuf_iterator<char>(f), {});
 }
 
-const String ENGLISH = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
-const String ROMANIAN = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 9, 0, 0, 0, 0x65, 0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
-const String NONE = Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x01, 0x65, 0x6E, 0x64, 0, 0x0A, 0, 0, 0 });
+const String ENGLISH = StoredIndex(0);
+const String ROMANIAN = StoredIndex(9);
+const String NONE = STORED_NONE;
 
 } // namespace
 
