@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Upp;
@@ -228,4 +230,102 @@ TEST(SettingsFile, ReadOnlyFileIsLeftAloneEvenForRoot)
 	EXPECT_FALSE(StoreToFile(a, file.c_str()));
 	EXPECT_EQ(Hex(Read(file)), Hex(ROMANIAN));
 	EXPECT_FALSE(StoreToFile(a, dir.File("no/such/folder/y.cfg").c_str()));
+}
+
+namespace {
+
+// Runs one load in a child process, so that a load that hangs, aborts or swallows memory
+// fails the test instead of ending it: the child's exit code says what it saw.
+enum { LOADED = 10, NOT_LOADED = 11, WRONG_VALUE = 12, TOO_MUCH_MEMORY = 13 };
+
+int LoadInChild(const String& file, const Value& expect)
+{
+	pid_t pid = fork();
+	if(pid == 0) {
+		alarm(10);
+		rusage before, after;
+		getrusage(RUSAGE_SELF, &before);
+		Settings s{ 3 };
+		bool ok = LoadFromFile(s, file.c_str());
+		getrusage(RUSAGE_SELF, &after);
+		if(after.ru_maxrss - before.ru_maxrss > 64 * 1024) // KiB
+			_exit(TOO_MUCH_MEMORY);
+		if(s.lang != (ok ? expect : Value(3)))
+			_exit(WRONG_VALUE);
+		_exit(ok ? LOADED : NOT_LOADED);
+	}
+	int status = 0;
+	waitpid(pid, &status, 0);
+	return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+void Sparse(const String& path, const String& head, off_t size)
+{
+	Write(path, head);
+	ASSERT_EQ(truncate(path.c_str(), size), 0);
+}
+
+} // namespace
+
+TEST(SettingsFile, OddFilesLoadAtOnceWithoutLargeAllocations)
+{
+	TempDir dir;
+	const off_t GB3 = 3LL << 30;
+	String zero = dir.File("zero.cfg");
+	fs::create_symlink("/dev/zero", zero);
+	String fifo = dir.File("fifo.cfg");
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	String folder = dir.File("folder.cfg");
+	fs::create_directory(folder);
+	String sparse = dir.File("sparse.cfg");
+	Sparse(sparse, "", GB3);
+	String trailing = dir.File("trailing.cfg");
+	Sparse(trailing, ROMANIAN, GB3);
+	String big_text = dir.File("big-text.cfg");
+	// A text value that claims two gigabytes, and a file that has them.
+	Sparse(big_text, Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x04, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F }), GB3);
+	struct Case {
+		const char* what;
+		String file;
+		int result;
+	} cases[] = {
+		{ "a link to /dev/zero", zero, NOT_LOADED },
+		{ "a pipe", fifo, NOT_LOADED },
+		{ "a folder", folder, NOT_LOADED },
+		{ "three sparse gigabytes", sparse, NOT_LOADED },
+		{ "a frame, then three gigabytes", trailing, LOADED },
+		{ "a text as long as the file", big_text, NOT_LOADED },
+	};
+	for(const Case& c : cases)
+		EXPECT_EQ(LoadInChild(c.file, 9), c.result) << c.what;
+}
+
+TEST(SettingsFile, StoreKeepsWhatTheUserSetOnTheFile)
+{
+	TempDir dir;
+	String file = dir.File("x.cfg");
+	Write(file, ROMANIAN);
+	chmod(file.c_str(), 0640);
+	bool root = geteuid() == 0;
+	if(root) {
+		ASSERT_EQ(chown(file.c_str(), 4321, 4322), 0);
+	}
+	Settings a{ 0 };
+	ASSERT_TRUE(StoreToFile(a, file.c_str()));
+	struct stat st;
+	ASSERT_EQ(stat(file.c_str(), &st), 0);
+	EXPECT_EQ(st.st_mode & 07777, 0640u);
+	if(root) {
+		EXPECT_EQ(st.st_uid, 4321u);
+		EXPECT_EQ(st.st_gid, 4322u);
+	}
+	EXPECT_EQ(Hex(Read(file)), Hex(ENGLISH));
+
+	// A link is written through to its target and stays a link.
+	String link = dir.File("link.cfg");
+	fs::create_symlink(file, link);
+	Settings b{ 9 };
+	ASSERT_TRUE(StoreToFile(b, link.c_str()));
+	EXPECT_TRUE(fs::is_symlink(link));
+	EXPECT_EQ(Hex(Read(file)), Hex(ROMANIAN));
 }

@@ -7,7 +7,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Upp {
 
@@ -147,31 +151,76 @@ void StringStream::Create()
 	error = false;
 }
 
-String LoadFile(const char* path, bool* ok)
-{
-	QFile f(QString::fromUtf8(path));
-	bool opened = f.open(QIODevice::ReadOnly);
-	if(ok)
-		*ok = opened;
-	if(!opened)
-		return String();
-	QByteArray b = f.readAll();
-	return String(b.constData(), b.size());
-}
+namespace {
+
+// Loads from an open regular file, reading no more than the caller asks for and never past
+// a limit, so a frame followed by gigabytes costs what the frame costs.
+class FileLoadStream : public Stream {
+	int fd;
+	int64 pos = 0;
+	int64 limit;
+
+protected:
+	void PutBytes(const void*, int) override { SetError(); }
+	int GetBytes(void* data, int count) override
+	{
+		int64 want = std::min<int64>(count, limit - pos);
+		int64 got = 0;
+		while(got < want) {
+			ssize_t n = read(fd, (char*)data + got, want - got);
+			if(n < 0 && errno == EINTR)
+				continue;
+			if(n <= 0)
+				break;
+			got += n;
+		}
+		pos += got;
+		return (int)got;
+	}
+
+public:
+	FileLoadStream(int fd, int64 limit) : fd(fd), limit(limit) { loading = true; }
+	int64 GetPos() const override { return pos; }
+};
+
+struct FileDescriptor {
+	int fd;
+	explicit FileDescriptor(int fd) : fd(fd) {}
+	~FileDescriptor()
+	{
+		if(fd >= 0)
+			close(fd);
+	}
+};
+
+// The settings this layer stores are a few bytes; a megabyte leaves any real frame room.
+const int64 MAX_FRAME_FILE = 1 << 20;
+
+} // namespace
 
 // Writes the whole content to a temporary file beside the target and renames it over the
 // target, so a crash or kill never leaves a torn file. A target that exists but may not be
 // written, or is marked read-only (even for a user who could override that), is left alone,
-// as a plain overwrite would have been refused.
-bool SaveFileAtomic(const char* path, const String& data)
+// as a plain overwrite would have been refused. QSaveFile gives the new file the old one's
+// permission bits; its owner and group are given back as far as this process may (root may
+// give any; others may give back a group they belong to).
+static bool SaveFileAtomic(const char* path, const String& data)
 {
 	QString name = QString::fromUtf8(path);
 	QFileInfo info(name);
 	if(info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
 		return false;
+	struct stat old;
+	bool keep = stat(path, &old) == 0;
 	QSaveFile f(name);
 	if(!f.open(QIODevice::WriteOnly))
 		return false;
+	if(keep) {
+		int fd = f.handle();
+		// Where neither may be given back, the file is this user's, as any file they create.
+		bool owned = fchown(fd, old.st_uid, old.st_gid) == 0 || fchown(fd, (uid_t)-1, old.st_gid) == 0;
+		(void)owned;
+	}
 	if(f.write(data.data(), (qint64)data.size()) != (qint64)data.size()) {
 		f.cancelWriting();
 		return false;
@@ -192,9 +241,8 @@ String StoreToString(const Event<Stream&>& serialize, int version)
 	return s.GetResult();
 }
 
-static void LoadFrame(const Event<Stream&>& serialize, const String& data, int version)
+static void LoadFrame(const Event<Stream&>& serialize, Stream& s, int version)
 {
-	StringStream s(data);
 	char mark[4];
 	s.GetAll(mark, 4);
 	if(memcmp(mark, "data", 4) != 0)
@@ -209,17 +257,17 @@ static void LoadFrame(const Event<Stream&>& serialize, const String& data, int v
 	s.GetAll(mark, 4);
 	if(memcmp(mark, "end", 4) != 0)
 		s.LoadError();
-	size_t framelen = s.GetPos();
+	int64 framelen = s.GetPos();
 	if(s.Get32le() != framelen)
 		s.LoadError();
 }
 
-bool LoadFromString(const Event<Stream&>& serialize, const String& data, int version)
+static bool Load(const Event<Stream&>& serialize, Stream& in, int version)
 {
 	StringStream backup;
 	serialize(backup);
 	try {
-		LoadFrame(serialize, data, version);
+		LoadFrame(serialize, in, version);
 		return true;
 	}
 	catch(const LoadingError&) {
@@ -227,6 +275,12 @@ bool LoadFromString(const Event<Stream&>& serialize, const String& data, int ver
 		serialize(restore);
 		return false;
 	}
+}
+
+bool LoadFromString(const Event<Stream&>& serialize, const String& data, int version)
+{
+	StringStream in(data);
+	return Load(serialize, in, version);
 }
 
 bool StoreToFile(const Event<Stream&>& serialize, const char* file, int version)
@@ -238,11 +292,15 @@ bool StoreToFile(const Event<Stream&>& serialize, const char* file, int version)
 bool LoadFromFile(const Event<Stream&>& serialize, const char* file, int version)
 {
 	String path = file ? String(file) : ConfigFile();
-	bool ok;
-	String data = LoadFile(path.c_str(), &ok);
-	if(!ok)
+	// Non-blocking, so that opening a pipe never waits for a writer.
+	FileDescriptor f(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+	if(f.fd < 0)
 		return false;
-	return LoadFromString(serialize, data, version);
+	struct stat st;
+	if(fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode))
+		return false;
+	FileLoadStream in(f.fd, MAX_FRAME_FILE);
+	return Load(serialize, in, version);
 }
 
 } // namespace Upp

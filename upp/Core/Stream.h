@@ -41,6 +41,7 @@ public:
 	dword Get32le();
 
 	void SerializeRaw(byte* data, int count);
+	virtual int64 GetPos() const = 0; // bytes stored or loaded so far
 
 	Stream& operator%(byte& x);
 	Stream& operator%(int16& x);
@@ -67,7 +68,7 @@ public:
 	void Open(const String& s);
 	void Create();
 	String GetResult() const { return data; }
-	size_t GetPos() const { return pos; }
+	int64 GetPos() const override { return (int64)pos; }
 	bool IsEof() const { return pos >= data.size(); }
 };
 
@@ -76,11 +77,12 @@ template <class T> Event<Stream&> SerializeTFn(T& x)
 	return Event<Stream&>([&x](Stream& s) { x.Serialize(s); });
 }
 
-String LoadFile(const char* path, bool* ok = nullptr);
-bool SaveFileAtomic(const char* path, const String& data);
-
 // The settings frame: "data", the payload written by serialize, "end\0" and the frame's
-// length as 32 bits. A version that is not Null is written packed after "data".
+// length as 32 bits. A version that is not Null is written packed after "data". Loading a
+// damaged frame gives the state from before the call back to serialize and returns false.
+// LoadFromFile reads a regular file only, and only as far as the frame goes; anything else
+// (a device, a pipe, a frame larger than a megabyte) counts as damaged. StoreToFile replaces
+// the file atomically and keeps its permissions, owner and group where it may.
 String StoreToString(const Event<Stream&>& serialize, int version = INT_NULL);
 bool LoadFromString(const Event<Stream&>& serialize, const String& data, int version = INT_NULL);
 
