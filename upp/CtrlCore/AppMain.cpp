@@ -15,7 +15,12 @@ GuiMainFn GetGuiMain() { return s_guimain; }
 
 int RunGuiMain(int argc, char** argv)
 {
-	QApplication app(argc, argv);
+	// The program takes nothing from its command line, and neither may the toolkit (-reverse,
+	// -style and the like would change the windows): Qt sees only the program's name.
+	static char unnamed[] = "";
+	char* name[] = { argc > 0 ? argv[0] : unnamed, nullptr };
+	int count = 1;
+	QApplication app(count, name);
 	int code = 0;
 	try {
 		if(s_guimain)
