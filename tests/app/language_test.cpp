@@ -1,7 +1,10 @@
 // Applying a language, the Settings dialog, the menus, About, the web site and Exit.
 #include "apptest.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QScrollBar>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -200,14 +203,39 @@ TEST_F(AppTest, SettingsOkAppliesTheChoiceOnceAndTheCloseBoxCancels)
 	EXPECT_FALSE(app.sett.IsOpen());
 }
 
-TEST_F(AppTest, SettingsListScrollsThroughEightLines)
+TEST_F(AppTest, SettingsListOpensOnEightLinesAndScrollsToTheRest)
 {
+	struct Seen {
+		bool opened = false;
+		int rows = 0;
+		bool scrollbar = false;
+		bool lastReachable = false;
+		std::string chosen;
+	} seen;
 	OnNextModal([&](QWidget* w) {
-		EXPECT_EQ(app.sett.lang.GetDropLines(), 8);
-		EXPECT_EQ(app.sett.lang.GetCount(), 10);
+		auto* combo = qobject_cast<QComboBox*>(app.sett.lang.GetQWidget());
+		Click(app.sett.lang);
+		QAbstractItemView* view = combo->view();
+		seen.opened = QTest::qWaitFor([&] { return view->isVisible(); }, 2000);
+		QRect shown = view->viewport()->rect();
+		for(int i = 0; i < combo->count(); i++) {
+			QRect r = view->visualRect(combo->model()->index(i, 0));
+			seen.rows += r.top() >= shown.top() && r.bottom() <= shown.bottom();
+		}
+		seen.scrollbar = view->verticalScrollBar()->isVisible();
+		QTest::keyClick(view, Qt::Key_End);
+		QRect last = view->visualRect(combo->model()->index(combo->count() - 1, 0));
+		seen.lastReachable = last.top() >= shown.top() && last.bottom() <= shown.bottom();
+		QTest::keyClick(view, Qt::Key_Return);
+		seen.chosen = app.sett.lang.GetValue(app.sett.lang.GetIndex());
 		w->close();
 	});
 	app.OpenSettings();
+	EXPECT_TRUE(seen.opened);
+	EXPECT_EQ(seen.rows, 8);
+	EXPECT_TRUE(seen.scrollbar);
+	EXPECT_TRUE(seen.lastReachable);
+	EXPECT_EQ(seen.chosen, "Românesc");
 }
 
 TEST_F(AppTest, MenusCarryTheirEntriesImagesAndTranslatedTexts)
@@ -248,6 +276,52 @@ TEST_F(AppTest, MenuEntriesFitTheBarInEveryLanguage)
 		for(QAction* a : bar->actions())
 			EXPECT_FALSE(bar->actionGeometry(a).isEmpty()) << lang << " " << a->text().toStdString();
 		EXPECT_GE(app.menu.FrameHeight(), bar->sizeHint().height()) << lang;
+	}
+}
+
+namespace {
+
+// The places of all widgets shown in the window, whatever order Qt keeps them in, as text.
+std::string Places(qimvor& w)
+{
+	QWidget* top = w.GetQWidget();
+	std::vector<std::string> r;
+	for(QWidget* c : top->findChildren<QWidget*>())
+		if(c->isVisibleTo(top)) {
+			QRect g(c->mapTo(top, QPoint()), c->size());
+			r.push_back(QString("%1 %2,%3 %4x%5")
+							.arg(c->metaObject()->className())
+							.arg(g.x())
+							.arg(g.y())
+							.arg(g.width())
+							.arg(g.height())
+							.toStdString());
+		}
+	std::sort(r.begin(), r.end());
+	std::string s = QString("window %1x%2").arg(top->width()).arg(top->height()).toStdString();
+	for(const std::string& x : r)
+		s += "\n" + x;
+	return s;
+}
+
+QImage Picture(qimvor& w) { return w.GetQWidget()->grab().toImage(); }
+
+} // namespace
+
+TEST_F(AppTest, AfterAnyLanguageChangesTheWindowIsAsAFreshStartInTheLast)
+{
+	std::vector<int> sequences[] = { { 7, 0 }, { 0, 7 }, { 7, 4, 7, 0 }, { 5, 7, 7, 2 } };
+	for(const auto& seq : sequences) {
+		for(int lang : seq)
+			Apply(lang);
+		qimvor fresh;
+		fresh.sett.lang.SetData(seq.back());
+		fresh.ApplyLanguage();
+		fresh.Open();
+		QApplication::processEvents();
+		EXPECT_EQ(Places(app), Places(fresh)) << seq.front() << ".." << seq.back();
+		EXPECT_EQ(app.menu.FrameHeight(), fresh.menu.FrameHeight()) << seq.front() << ".." << seq.back();
+		EXPECT_TRUE(Picture(app) == Picture(fresh)) << seq.front() << ".." << seq.back();
 	}
 }
 

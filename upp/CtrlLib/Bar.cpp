@@ -78,8 +78,9 @@ void MenuBar::Set(const Event<Bar&>& menu)
 {
 	Clear();
 	menu(*this);
+	// As high as these entries need: taller for some scripts, and back again after them.
 	int h = bar->sizeHint().height();
-	if(h > FrameHeight()) {
+	if(h != FrameHeight()) {
 		height = h;
 		if(owner)
 			owner->LayoutFrames();
@@ -120,9 +121,9 @@ void MenuBar::FrameRemove()
 	bar->setParent(nullptr);
 }
 
-// The band starts as high as a bar with one Latin entry. Entries whose script needs a taller
-// line (Chinese, say) make it grow once they are set; measuring those scripts up front would
-// load their fonts at every start.
+// The band starts as high as a bar with one Latin entry; the entries set later give it
+// their own height. Measuring taller scripts (Chinese, say) up front would load their fonts
+// at every start.
 int MenuBar::FrameHeight() const
 {
 	if(!height) {

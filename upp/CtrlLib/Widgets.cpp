@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -195,9 +196,27 @@ Value EditIntSpin::GetData() const { return spin->value(); }
 
 String EditIntSpin::GetText() const { return spin->text().toStdString(); }
 
+// Styles that open a list over its field as a menu (Fusion among them) show every entry and
+// ignore the count of drop lines; this one opens it as a scrolling list below the field and
+// draws everything else as the application's style does.
+class DropLinesStyle : public QProxyStyle {
+public:
+	DropLinesStyle() : QProxyStyle(QApplication::style()->name()) {}
+	int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+				  QStyleHintReturn* returnData) const override
+	{
+		if(hint == SH_ComboBox_Popup)
+			return 0;
+		return QProxyStyle::styleHint(hint, option, widget, returnData);
+	}
+};
+
 DropList::DropList() : Ctrl(new QComboBox)
 {
 	combo = static_cast<QComboBox*>(widget);
+	auto* style = new DropLinesStyle;
+	style->setParent(combo);
+	combo->setStyle(style);
 	QObject::connect(combo, &QComboBox::activated, [this](int i) {
 		if(i < 0 || i >= (int)keys.size())
 			return;
