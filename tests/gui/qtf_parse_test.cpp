@@ -30,8 +30,11 @@ std::string Flat(const std::vector<RichPart>& parts)
 			s += "{";
 			const auto& rows = parts[i].table->rows;
 			for(size_t r = 0; r < rows.size(); r++)
-				for(size_t c = 0; c < rows[r].size(); c++)
-					s += (r || c ? c ? "|" : "/" : "") + Flat(rows[r][c].parts);
+				for(size_t c = 0; c < rows[r].size(); c++) {
+					if(r || c)
+						s += c ? "|" : "/";
+					s += Flat(rows[r][c].parts);
+				}
 			s += "}";
 		}
 		else
