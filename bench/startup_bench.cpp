@@ -8,6 +8,8 @@
 // and the ratios Lunbrek / bare. The Qt platform is offscreen unless --xcb is given.
 // Deliberately free of Qt: the driver's own memory must stay far below what it measures,
 // because a child's peak RSS includes the moment it was spawned.
+#include "../tests/support/settings_bytes.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -31,8 +33,7 @@ static const double MEMORY_TARGET = 1.20;
 static const int TIMEOUT_MS = 30000;
 
 // The stored settings of a program that chose English.
-static const unsigned char ENGLISH_CONFIG[] = { 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, 0x00, 0x00, 0x00,
-												0x00, 0x65, 0x6E, 0x64, 0x00, 0x0E, 0x00, 0x00, 0x00 };
+static constexpr auto ENGLISH_CONFIG = StoredIndexBytes(0);
 
 struct Sample {
 	double ms;     // spawn to painted window
@@ -229,7 +230,7 @@ int main(int argc, char** argv)
 
 	// The probe build finds its settings beside itself, under its own name.
 	std::string config = folder + "/lunbrek_probe.cfg";
-	if(!WriteFile(config, ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
+	if(!WriteFile(config, ENGLISH_CONFIG.data(), ENGLISH_CONFIG.size()))
 		Fail(("cannot write " + config).c_str());
 
 	char errpath[] = "/tmp/startup_bench.XXXXXX";
@@ -257,7 +258,7 @@ int main(int argc, char** argv)
 				p->samples.push_back(s);
 		}
 	}
-	if(ReadFile(config) != std::string((const char*)ENGLISH_CONFIG, sizeof ENGLISH_CONFIG))
+	if(ReadFile(config) != std::string((const char*)ENGLISH_CONFIG.data(), ENGLISH_CONFIG.size()))
 		Fail(("the stored settings changed: " + config).c_str());
 
 	printf("Start-up to the painted main window, QT_QPA_PLATFORM=%s, window %dx%d, %d runs each after %d warm-up\n",
