@@ -1,7 +1,13 @@
-// The reference of the start-up benchmark: the least a Qt Widgets program does to show a
-// window of the main window's size and title. Usage: bare_window WIDTH HEIGHT
+// The references of the start-up benchmark: the least a Qt Widgets program does to show a
+// window of the main window's size and title. Built twice: as bare_window with nothing
+// inside, and with WITH_LABEL as label_window, which shows one line of text as well and so
+// also pays for setting up the fonts, as any window with text must.
+// Usage: bare_window WIDTH HEIGHT, label_window WIDTH HEIGHT
 #include <QApplication>
 #include <QWidget>
+#ifdef WITH_LABEL
+#include <QLabel>
+#endif
 
 #include <cstdlib>
 
@@ -13,6 +19,10 @@ int main(int argc, char** argv)
 	QWidget window;
 	window.setWindowTitle("Lunbrek v0.3.0");
 	window.resize(width, height);
+#ifdef WITH_LABEL
+	QLabel label("Day Difference", &window);
+	label.move(12, 12);
+#endif
 	window.show();
 	return app.exec();
 }

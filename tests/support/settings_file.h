@@ -4,6 +4,8 @@
 
 #include <Core/Core.h>
 
+#include "settings_bytes.h"
+
 #include <initializer_list>
 
 // A version, then one value.
@@ -25,15 +27,15 @@ inline Upp::String Bytes(std::initializer_list<int> b)
 	return s;
 }
 
-// The 18-byte file of a chosen language index.
-inline Upp::String StoredIndex(int i)
+template <std::size_t N> Upp::String AsString(const std::array<SettingsByte, N>& b)
 {
-	return Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x02, i & 255, (i >> 8) & 255, (i >> 16) & 255, (i >> 24) & 255, 0x65,
-				   0x6E, 0x64, 0, 0x0E, 0, 0, 0 });
+	return Upp::String((const char*)b.data(), N);
 }
 
+// The 18-byte file of a chosen language index.
+inline Upp::String StoredIndex(int i) { return AsString(StoredIndexBytes(i)); }
+
 // The 14-byte file of no language.
-inline const Upp::String STORED_NONE =
-	Bytes({ 0x64, 0x61, 0x74, 0x61, 0x01, 0x01, 0x65, 0x6E, 0x64, 0, 0x0A, 0, 0, 0 });
+inline const Upp::String STORED_NONE = AsString(STORED_NONE_BYTES);
 
 #endif
