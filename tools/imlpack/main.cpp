@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 #include <QSet>
 
-#include <zlib.h>
+#include <Deflate.h>
 
 #include <cstdio>
 
@@ -52,12 +52,8 @@ QByteArray PackBlock(const ArtList& list, int block)
 // One zlib stream, then zero bytes up to a multiple of 32.
 QByteArray Compress(const QByteArray& raw)
 {
-	uLongf len = compressBound(raw.size());
-	QByteArray out(int(len), 0);
-	if(compress2(reinterpret_cast<Bytef*>(out.data()), &len, reinterpret_cast<const Bytef*>(raw.data()), raw.size(),
-				 Z_DEFAULT_COMPRESSION) != Z_OK)
-		throw ArtError("compression failed");
-	out.resize(int(len));
+	std::string z = Deflate(raw.constData(), raw.size());
+	QByteArray out(z.data(), qsizetype(z.size()));
 	out.append(QByteArray((32 - out.size() % 32) % 32, 0));
 	return out;
 }
@@ -154,7 +150,7 @@ int main(int argc, char** argv)
 					throw ArtError("cannot save " + m.name.toStdString() + ".png");
 		}
 	}
-	catch(const ArtError& e) {
+	catch(const std::exception& e) { // a fault in the drawing, or zlib's
 		std::fprintf(stderr, "imlpack: %s\n", e.what());
 		QFile::remove(args[1]);
 		return 1;

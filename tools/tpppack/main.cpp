@@ -5,7 +5,7 @@
 // FUNCTION, which registers every topic under TOPICFILE (e.g. "<qimvor/app.tpp/all.i>") in
 // ASCII order of the topic names. OUT.h declares FUNCTION.
 
-#include <zlib.h>
+#include <Deflate.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -74,16 +74,6 @@ std::string TakeTitle(std::string& text, const std::string& path)
 	return title;
 }
 
-std::string Compress(const std::string& data)
-{
-	uLongf len = compressBound(data.size());
-	std::string out(len, '\0');
-	if(compress2((Bytef*)out.data(), &len, (const Bytef*)data.data(), data.size(), Z_DEFAULT_COMPRESSION) != Z_OK)
-		throw std::runtime_error("zlib compression failed");
-	out.resize(len);
-	return out;
-}
-
 std::string CString(const std::string& s)
 {
 	std::string r = "\"";
@@ -126,7 +116,7 @@ int main(int argc, char* argv[])
 			Topic t;
 			t.name = file.substr(0, file.size() - 4);
 			t.title = TakeTitle(text, path);
-			t.packed = Compress(text);
+			t.packed = Deflate(text);
 			topics.push_back(t);
 		}
 		std::sort(topics.begin(), topics.end(), [](const Topic& a, const Topic& b) { return a.name < b.name; });
