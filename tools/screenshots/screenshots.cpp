@@ -2,11 +2,10 @@
 // picture of each state into OUTDIR.
 #include <qimvor/qimvor.h>
 
+#include <testutil.h>
+
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,44 +22,26 @@ static void Save(Ctrl& c, const char* name)
 		fprintf(stderr, "cannot write %s\n", path.toUtf8().constData());
 }
 
-static void Type(Ctrl& c, const char* text)
-{
-	QLineEdit* e = qobject_cast<QLineEdit*>(c.GetQWidget());
-	if(!e)
-		e = c.GetQWidget()->findChild<QLineEdit*>();
-	e->setText(QString::fromUtf8(text));
-	emit e->textEdited(e->text());
-}
-
-static void ClickCase(Switch& s, int i) { s.GetQWidget()->findChildren<QRadioButton*>().at(i)->click(); }
-
-static void Press(Button& b) { b.Action(); }
-
-// Runs fn on the next modal window once it is up, from inside its loop.
+// Runs fn on the next modal window once it is up and painted, from inside its loop.
 static void OnModal(std::function<void()> fn)
 {
-	auto* t = new QTimer;
-	QObject::connect(t, &QTimer::timeout, [t, fn] {
-		if(QApplication::activeModalWidget()) {
-			t->stop();
-			t->deleteLater();
-			QTimer::singleShot(50, fn);
-		}
-	});
-	t->start(5);
+	testutil::OnNextModal([fn](QWidget*) { QTimer::singleShot(50, fn); });
 }
 
 static void Calculate(qimvor& app, const char* from, const char* to, const char* start)
 {
+	using namespace testutil;
+	app.tab.Set(0);
 	Type(app.diffPage.frdt, from);
 	Type(app.diffPage.todt, to);
 	ClickCase(app.diffPage.opdftp, 1);
-	Press(app.diffPage.bcal);
+	Click(app.diffPage.bcal);
+	app.tab.Set(1);
 	Type(app.datePage.frmdate, start);
-	app.datePage.yr.SetData(1);
-	app.datePage.mn.SetData(2);
-	app.datePage.ds.SetData(10);
-	Press(app.datePage.bcalc);
+	Type(app.datePage.yr, "1");
+	Type(app.datePage.mn, "2");
+	Type(app.datePage.ds, "10");
+	Click(app.datePage.bcalc);
 }
 
 int main(int argc, char** argv)
