@@ -1,5 +1,7 @@
 #include "qimvor.h"
 
+#include "DateCalc.h"
+
 #include <Core/t.h>
 #include <app_tpp.h>
 
@@ -79,30 +81,18 @@ void qimvor::CalculateDifference()
 		PromptOK(t_("Null value not allowed."));
 		return;
 	}
-	Date s = from;
+	Date S = from;
 	Date picked = to;
-	if(picked < s) {
+	if(picked < S) {
 		PromptOK(t_("Start date should be less than end date!!!"));
 		return;
 	}
-	Date e;
-	switch((int)diffPage.opdftp.GetData()) {
-	case 0: e = picked; break;
-	case 1: e = picked + 1; break;
-	case 2: e = picked - 1; break;
-	default: return;
-	}
-	// Whole years and months are estimated from average lengths, then laid on the calendar;
-	// the days part is what remains up to the end date.
-	int total = e - s;
-	int years = (4 * total) / 1461;
-	Date y = AddYears(s, years);
-	int months = (48 * (e - y)) / 1461;
-	Date m = AddMonths(y, months);
-	int days = e - m;
-	diffPage.result.SetText(
-		Format("%`  %`   %`  %`   %`  %`", years, t_("Years"), months, t_("Months"), days, t_("Days")));
-	diffPage.lunbrek.SetText(Format("%`  %`", total, t_("Days")));
+	std::optional<DaySpan> span = DayDifference(S, picked, (int)diffPage.opdftp.GetData());
+	if(!span)
+		return;
+	diffPage.result.SetText(Format("%`  %`   %`  %`   %`  %`", span->years, t_("Years"), span->months, t_("Months"),
+								   span->days, t_("Days")));
+	diffPage.lunbrek.SetText(Format("%`  %`", span->total, t_("Days")));
 }
 
 void qimvor::ClearDifferenceResult()
@@ -122,27 +112,17 @@ void qimvor::CalculateSpecificDate()
 	int y = datePage.yr.GetData();
 	int m = datePage.mn.GetData();
 	int n = datePage.ds.GetData();
-	Date r;
-	switch((int)datePage.swop.GetData()) {
-	case 0:
-		r = AddYears(d, y);
-		r = AddMonths(r, m);
-		r = r + n;
-		break;
-	case 1:
-		r = AddYears(d, -y);
-		r = AddMonths(r, -m);
-		r = r - n;
-		break;
-	default: return;
-	}
-	int w = DayOfWeek(r);
-	String datetext = Format(r);
-	String monthname = MonthName(r.month - 1);
+	int op = datePage.swop.GetData();
+	std::optional<Date> r = SpecificDate(d, y, m, n, op);
+	if(!r)
+		return;
+	int w = DayOfWeek(*r);
+	String datetext = Format(*r);
+	String monthname = MonthName(r->month - 1);
 	String dayname = DayName(w);
 	datePage.strdate.SetText(datetext);
 	datePage.strdayname.SetText(dayname);
-	datePage.stres.SetText(Format("%`   %`   %`", (int)r.day, monthname, (int)r.year));
+	datePage.stres.SetText(Format("%`   %`   %`", (int)r->day, monthname, (int)r->year));
 }
 
 void qimvor::ClearSpecificDateResult()
