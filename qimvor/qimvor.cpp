@@ -4,6 +4,7 @@
 
 #include <Core/t.h>
 #include <app_tpp.h>
+#include <qimvor_version.h>
 
 #define CLASSNAME qimvor
 
@@ -51,7 +52,7 @@ static bool IsLanguageIndex(int i) { return (unsigned)i <= 9; }
 
 qimvor::qimvor()
 {
-	CtrlLayout(*this, "Lunbrek v0.3.0");
+	CtrlLayout(*this, LUNBREK_TITLE);
 	CenterScreen();
 	MinimizeBox(true);
 	Icon(qimvorImg::icon());

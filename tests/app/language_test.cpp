@@ -86,7 +86,7 @@ TEST_F(AppTest, StoredIndicesSelectTheirLanguage)
 		}
 		EXPECT_EQ(app.diffPage.bcal.GetLabel(), c.calculate) << c.index;
 		EXPECT_EQ(app.sett.lang.GetData(), Value(c.index)) << "the value itself is never changed";
-		EXPECT_EQ(app.GetTitle(), "Lunbrek v0.3.0");
+		EXPECT_EQ(app.GetTitle(), LUNBREK_TITLE);
 	}
 }
 

@@ -147,7 +147,7 @@ TEST(MainWindow, RightAfterConstructionItHasNoTabsNoMenuAndTheLayoutSize)
 	qimvor app;
 	EXPECT_EQ(app.tab.GetCount(), 0);
 	EXPECT_EQ(app.menu.GetCount(), 0);
-	EXPECT_EQ(app.GetTitle(), "Lunbrek v0.3.0");
+	EXPECT_EQ(app.GetTitle(), LUNBREK_TITLE);
 	EXPECT_FALSE(app.IsSizeable());
 	EXPECT_TRUE(app.HasMinimizeBox());
 	EXPECT_FALSE(app.HasMaximizeBox());

@@ -26,7 +26,7 @@ void WriteConfig(const String& s) { std::ofstream(ConfigFile(), std::ios::binary
 qimvor* MainWindow()
 {
 	for(QWidget* w : QApplication::topLevelWidgets())
-		if(w->windowTitle() == "Lunbrek v0.3.0")
+		if(w->windowTitle() == LUNBREK_TITLE)
 			return dynamic_cast<qimvor*>(Ctrl::FromQWidget(w));
 	return nullptr;
 }
@@ -223,7 +223,7 @@ TEST_F(Startup, TheMainWindowIsFixedInSizeCentredAndTitled)
 	s.When(MainShown, [] {
 		qimvor* q = MainWindow();
 		QWidget* w = q->GetQWidget();
-		EXPECT_EQ(w->windowTitle(), "Lunbrek v0.3.0");
+		EXPECT_EQ(w->windowTitle(), LUNBREK_TITLE);
 		EXPECT_EQ(w->minimumSize(), w->maximumSize());
 		EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
 		EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
