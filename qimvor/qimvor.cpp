@@ -6,6 +6,8 @@
 #include <app_tpp.h>
 #include <qimvor_version.h>
 
+#include <iterator>
+
 #define CLASSNAME qimvor
 
 static const LngEntry__ qimvor_lng[] = {
@@ -21,14 +23,14 @@ void RegisterAppResources()
 	RegisterAppTopics();
 }
 
-static struct RegisterAppResources__ {
-	RegisterAppResources__() { RegisterAppResources(); }
-} register_app_resources__;
+static struct AppResourcesRegistrar {
+	AppResourcesRegistrar() { RegisterAppResources(); }
+} app_resources_registrar;
 
 static const char HOME_PAGE[] = "http://www.lunbrek.org";
 
-// Language index 0..9: English, French, Spanish, Portuguese, Russian, German, Italian,
-// Chinese, Dutch, Romanian. Anything else counts as English.
+// The three tables follow the language index: English, French, Spanish, Portuguese, Russian,
+// German, Italian, Chinese, Dutch, Romanian.
 static const int LANGUAGE_CODE[] = {
 	SetLNGCharset(LNG_('E', 'N', 'U', 'S'), CHARSET_UTF8), SetLNGCharset(LNG_('F', 'R', 'F', 'R'), CHARSET_UTF8),
 	SetLNGCharset(LNG_('E', 'S', 'E', 'S'), CHARSET_UTF8), SetLNGCharset(LNG_('P', 'T', 'P', 'T'), CHARSET_UTF8),
@@ -47,8 +49,12 @@ static const char* const ABOUT_TOPIC[] = {
 	"qimvor/app/about$nl-nl", "qimvor/app/about$ro-ro",
 };
 
-// Compared unsigned, so negative indices fall to English with the rest.
-static bool IsLanguageIndex(int i) { return (unsigned)i <= 9; }
+static constexpr int LANGUAGE_COUNT = (int)std::size(LANGUAGE_NAME);
+static_assert(std::size(LANGUAGE_CODE) == std::size(LANGUAGE_NAME) &&
+			  std::size(ABOUT_TOPIC) == std::size(LANGUAGE_NAME));
+
+// Any other index, negative ones included, counts as English.
+static bool IsLanguageIndex(int i) { return i >= 0 && i < LANGUAGE_COUNT; }
 
 qimvor::qimvor()
 {
@@ -167,7 +173,7 @@ void qimvor::OpenSettings()
 	ArrangeOKCancel(sett.ok, sett.cancel);
 	sett.lng.SetLabel(t_("Language"));
 	sett.lang.ClearList();
-	for(int i = 0; i < 10; i++)
+	for(int i = 0; i < LANGUAGE_COUNT; i++)
 		sett.lang.Add(i, LANGUAGE_NAME[i]);
 	sett.lang.SetDropLines(8);
 	// Cancel puts back what the list held when the dialog opened, so a cancelled choice
@@ -201,11 +207,9 @@ void qimvor::ApplyLanguage()
 	datePage.swop.Reset();
 	SetTexts();
 	SetupControls();
-	diffPage.result.SetText("");
-	diffPage.lunbrek.SetText("");
-	datePage.strdate.SetText("");
-	datePage.stres.SetText("");
-	datePage.strdayname.SetText("");
+	// Values set by the program run no action, so what the actions would empty is emptied here.
+	ClearDifferenceResult();
+	ClearSpecificDateResult();
 	diffPage.frdt.SetText("");
 	diffPage.todt.SetText("");
 	datePage.frmdate.SetText("");
