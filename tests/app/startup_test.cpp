@@ -84,7 +84,13 @@ int SettingsRuns()
 void RunProgram() { Upp::GetGuiMain()(); }
 
 struct Startup : ::testing::Test {
-	void SetUp() override { remove(ConfigFile().c_str()); }
+	// Each test is a new start of the program, which begins in English whatever language an
+	// earlier test of this process applied.
+	void SetUp() override
+	{
+		SetLanguage(SetLNGCharset(LNG_ENGLISH, CHARSET_UTF8));
+		remove(ConfigFile().c_str());
+	}
 	void TearDown() override { remove(ConfigFile().c_str()); }
 };
 
