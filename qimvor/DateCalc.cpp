@@ -11,8 +11,8 @@ std::optional<DaySpan> DayDifference(Date S, Date picked, int mode)
 	case 2: E = picked - 1; break;
 	default: return std::nullopt;
 	}
-	// 1461 days make 4 years and 48 months on average. The estimates never carry past E, and
-	// the parts are not normalised afterwards (12 months stay 12 months).
+	// 1461 days make 4 years, and 48 months, on average. The parts are not normalised
+	// afterwards: 12 months stay 12 months and days may be negative.
 	int total = E - S;
 	int years = (4 * total) / 1461;
 	Date Y = AddYears(S, years);
