@@ -1,7 +1,12 @@
 #include "qimvor.h"
 
+#include "DateCalc.h"
+
 #include <Core/t.h>
 #include <app_tpp.h>
+#include <qimvor_version.h>
+
+#include <iterator>
 
 #define CLASSNAME qimvor
 
@@ -18,14 +23,14 @@ void RegisterAppResources()
 	RegisterAppTopics();
 }
 
-static struct RegisterAppResources__ {
-	RegisterAppResources__() { RegisterAppResources(); }
-} register_app_resources__;
+static struct AppResourcesRegistrar {
+	AppResourcesRegistrar() { RegisterAppResources(); }
+} app_resources_registrar;
 
 static const char HOME_PAGE[] = "http://www.lunbrek.org";
 
-// Language index 0..9: English, French, Spanish, Portuguese, Russian, German, Italian,
-// Chinese, Dutch, Romanian. Anything else counts as English.
+// The three tables follow the language index: English, French, Spanish, Portuguese, Russian,
+// German, Italian, Chinese, Dutch, Romanian.
 static const int LANGUAGE_CODE[] = {
 	SetLNGCharset(LNG_('E', 'N', 'U', 'S'), CHARSET_UTF8), SetLNGCharset(LNG_('F', 'R', 'F', 'R'), CHARSET_UTF8),
 	SetLNGCharset(LNG_('E', 'S', 'E', 'S'), CHARSET_UTF8), SetLNGCharset(LNG_('P', 'T', 'P', 'T'), CHARSET_UTF8),
@@ -44,12 +49,16 @@ static const char* const ABOUT_TOPIC[] = {
 	"qimvor/app/about$nl-nl", "qimvor/app/about$ro-ro",
 };
 
-// Compared unsigned, so negative indices fall to English with the rest.
-static bool IsLanguageIndex(int i) { return (unsigned)i <= 9; }
+static constexpr int LANGUAGE_COUNT = (int)std::size(LANGUAGE_NAME);
+static_assert(std::size(LANGUAGE_CODE) == std::size(LANGUAGE_NAME) &&
+			  std::size(ABOUT_TOPIC) == std::size(LANGUAGE_NAME));
+
+// Any other index, negative ones included, counts as English.
+static bool IsLanguageIndex(int i) { return i >= 0 && i < LANGUAGE_COUNT; }
 
 qimvor::qimvor()
 {
-	CtrlLayout(*this, "Lunbrek v0.3.0");
+	CtrlLayout(*this, LUNBREK_TITLE);
 	CenterScreen();
 	MinimizeBox(true);
 	Icon(qimvorImg::icon());
@@ -79,30 +88,18 @@ void qimvor::CalculateDifference()
 		PromptOK(t_("Null value not allowed."));
 		return;
 	}
-	Date s = from;
+	Date S = from;
 	Date picked = to;
-	if(picked < s) {
+	if(picked < S) {
 		PromptOK(t_("Start date should be less than end date!!!"));
 		return;
 	}
-	Date e;
-	switch((int)diffPage.opdftp.GetData()) {
-	case 0: e = picked; break;
-	case 1: e = picked + 1; break;
-	case 2: e = picked - 1; break;
-	default: return;
-	}
-	// Whole years and months are estimated from average lengths, then laid on the calendar;
-	// the days part is what remains up to the end date.
-	int total = e - s;
-	int years = (4 * total) / 1461;
-	Date y = AddYears(s, years);
-	int months = (48 * (e - y)) / 1461;
-	Date m = AddMonths(y, months);
-	int days = e - m;
-	diffPage.result.SetText(
-		Format("%`  %`   %`  %`   %`  %`", years, t_("Years"), months, t_("Months"), days, t_("Days")));
-	diffPage.lunbrek.SetText(Format("%`  %`", total, t_("Days")));
+	std::optional<DaySpan> span = DayDifference(S, picked, (int)diffPage.opdftp.GetData());
+	if(!span)
+		return;
+	diffPage.result.SetText(Format("%`  %`   %`  %`   %`  %`", span->years, t_("Years"), span->months, t_("Months"),
+								   span->days, t_("Days")));
+	diffPage.lunbrek.SetText(Format("%`  %`", span->total, t_("Days")));
 }
 
 void qimvor::ClearDifferenceResult()
@@ -122,27 +119,17 @@ void qimvor::CalculateSpecificDate()
 	int y = datePage.yr.GetData();
 	int m = datePage.mn.GetData();
 	int n = datePage.ds.GetData();
-	Date r;
-	switch((int)datePage.swop.GetData()) {
-	case 0:
-		r = AddYears(d, y);
-		r = AddMonths(r, m);
-		r = r + n;
-		break;
-	case 1:
-		r = AddYears(d, -y);
-		r = AddMonths(r, -m);
-		r = r - n;
-		break;
-	default: return;
-	}
-	int w = DayOfWeek(r);
-	String datetext = Format(r);
-	String monthname = MonthName(r.month - 1);
+	int op = datePage.swop.GetData();
+	std::optional<Date> r = SpecificDate(d, y, m, n, op);
+	if(!r)
+		return;
+	int w = DayOfWeek(*r);
+	String datetext = Format(*r);
+	String monthname = MonthName(r->month - 1);
 	String dayname = DayName(w);
 	datePage.strdate.SetText(datetext);
 	datePage.strdayname.SetText(dayname);
-	datePage.stres.SetText(Format("%`   %`   %`", (int)r.day, monthname, (int)r.year));
+	datePage.stres.SetText(Format("%`   %`   %`", (int)r->day, monthname, (int)r->year));
 }
 
 void qimvor::ClearSpecificDateResult()
@@ -186,7 +173,7 @@ void qimvor::OpenSettings()
 	ArrangeOKCancel(sett.ok, sett.cancel);
 	sett.lng.SetLabel(t_("Language"));
 	sett.lang.ClearList();
-	for(int i = 0; i < 10; i++)
+	for(int i = 0; i < LANGUAGE_COUNT; i++)
 		sett.lang.Add(i, LANGUAGE_NAME[i]);
 	sett.lang.SetDropLines(8);
 	// Cancel puts back what the list held when the dialog opened, so a cancelled choice
@@ -220,11 +207,9 @@ void qimvor::ApplyLanguage()
 	datePage.swop.Reset();
 	SetTexts();
 	SetupControls();
-	diffPage.result.SetText("");
-	diffPage.lunbrek.SetText("");
-	datePage.strdate.SetText("");
-	datePage.stres.SetText("");
-	datePage.strdayname.SetText("");
+	// Values set by the program run no action, so what the actions would empty is emptied here.
+	ClearDifferenceResult();
+	ClearSpecificDateResult();
 	diffPage.frdt.SetText("");
 	diffPage.todt.SetText("");
 	datePage.frmdate.SetText("");

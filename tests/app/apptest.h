@@ -3,6 +3,7 @@
 #define LUNBREK_APPTEST_H
 
 #include <qimvor/qimvor.h>
+#include <qimvor_version.h>
 
 #include "testutil.h"
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 using namespace Upp;
 
 namespace {
@@ -28,20 +32,43 @@ std::vector<Point> Corners(const Image& img)
 	return { Point(0, 0), Point(r, 0), Point(0, b), Point(r, b) };
 }
 
-} // namespace
-
-// Runs first, while nothing has been fetched yet in this process.
-TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
+// The first fetches of a process that has fetched no image yet: "" when each inflates only the
+// block of its own image, else what went wrong.
+std::string FirstFetchFault()
 {
 	Iml& list = qimvorImg::Iml();
-	ASSERT_EQ(list.GetBlockCount(), 2);
-	ASSERT_FALSE(list.IsBlockUnpacked(0));
-	ASSERT_FALSE(list.IsBlockUnpacked(1));
-	EXPECT_EQ(qimvorImg::logfin().GetSize(), Size(400, 45));
-	EXPECT_FALSE(list.IsBlockUnpacked(0));
-	EXPECT_TRUE(list.IsBlockUnpacked(1));
-	EXPECT_EQ(qimvorImg::Home().GetSize(), Size(24, 24));
-	EXPECT_TRUE(list.IsBlockUnpacked(0));
+	if(list.GetBlockCount() != 2)
+		return "the list does not have two blocks";
+	if(list.IsBlockUnpacked(0) || list.IsBlockUnpacked(1))
+		return "a block was inflated before any image was fetched";
+	if(qimvorImg::logfin().GetSize() != Size(400, 45))
+		return "logfin is not 400x45";
+	if(list.IsBlockUnpacked(0))
+		return "fetching logfin inflated block 0";
+	if(!list.IsBlockUnpacked(1))
+		return "fetching logfin left its block packed";
+	if(qimvorImg::Home().GetSize() != Size(24, 24))
+		return "Home is not 24x24";
+	if(!list.IsBlockUnpacked(0))
+		return "fetching Home left its block packed";
+	return "";
+}
+
+} // namespace
+
+// Which blocks are inflated depends on what the process fetched before, so this check runs in
+// a new run of the test program that does nothing else: gtest's "threadsafe" death-test style
+// starts the program again instead of forking this process.
+TEST(QimvorImages, EachBlockInflatesOnlyForItsOwnImages)
+{
+	GTEST_FLAG_SET(death_test_style, "threadsafe");
+	EXPECT_EXIT(
+		{
+			std::string fault = FirstFetchFault();
+			fputs(fault.c_str(), stderr);
+			std::_Exit(fault.empty() ? 0 : 1);
+		},
+		::testing::ExitedWithCode(0), "");
 }
 
 TEST(QimvorImages, AccessorsFollowTheNameTable)

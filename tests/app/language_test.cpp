@@ -86,7 +86,7 @@ TEST_F(AppTest, StoredIndicesSelectTheirLanguage)
 		}
 		EXPECT_EQ(app.diffPage.bcal.GetLabel(), c.calculate) << c.index;
 		EXPECT_EQ(app.sett.lang.GetData(), Value(c.index)) << "the value itself is never changed";
-		EXPECT_EQ(app.GetTitle(), "Lunbrek v0.3.0");
+		EXPECT_EQ(app.GetTitle(), LUNBREK_TITLE);
 	}
 }
 
@@ -388,9 +388,26 @@ TEST_F(AppTest, TheWebPageLineIsTheEnglishTopicInEveryLanguage)
 
 TEST_F(AppTest, ExitEndsTheWindowsLoop)
 {
-	QTimer::singleShot(0, [&] { Trigger(app.menu, 0, 0); });
-	app.Run();
-	SUCCEED();
+	// Should Exit not end the loop, the fail-safe ends it, so the test fails instead of hanging.
+	bool failsafe = false;
+	QTimer guard;
+	guard.setSingleShot(true);
+	QObject::connect(&guard, &QTimer::timeout, [&] {
+		failsafe = true;
+		app.Break(IDCANCEL);
+	});
+	guard.start(5000);
+	bool ranInTheLoop = false;
+	QTimer::singleShot(0, app.GetQWidget(), [&] {
+		ranInTheLoop = app.InLoop() && app.IsOpen();
+		Trigger(app.menu, 0, 0);
+	});
+	int code = app.Run();
+	guard.stop();
+	EXPECT_FALSE(failsafe) << "Exit did not end the window's loop";
+	EXPECT_TRUE(ranInTheLoop);
+	EXPECT_EQ(code, IDEXIT);
+	EXPECT_FALSE(app.InLoop());
 }
 
 #include "language_test.moc"

@@ -1,6 +1,11 @@
 // Geometry and order of the five layouts, as the zoom turns layout units into pixels.
 #include "apptest.h"
 
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
 namespace {
 
 int X(int x) { return Ctrl::HorzLayoutZoom(x); }
@@ -23,16 +28,30 @@ Rect Expect(const Item& it, Size parent)
 	return RectC(x, y, cx, cy);
 }
 
+void CheckPlaces(Ctrl& parent, Size sz, const std::vector<Item>& items, const char* name)
+{
+	for(int i = 0; i < (int)items.size(); i++) {
+		Ctrl* c = parent.GetIndexChild(i);
+		EXPECT_EQ(c->GetLayoutId(), items[i].id) << name << " item " << i;
+		EXPECT_EQ(c->GetRect(), Expect(items[i], sz)) << name << " " << items[i].id << " in " << sz.cx << "x" << sz.cy;
+	}
+}
+
+// At the layout's own size every kind of placement gives the same rectangle, so the items are
+// checked again in a larger parent, where an item sized to its parent grows and a centred one
+// moves by half the growth while the others stay.
 void CheckLayout(Ctrl& parent, Size layout, const std::vector<Item>& items, const char* name)
 {
 	ASSERT_EQ(parent.GetLayoutId(), name);
 	ASSERT_EQ(parent.GetChildCount(), (int)items.size()) << name;
 	Size sz = Ctrl::LayoutZoom(layout);
-	for(int i = 0; i < (int)items.size(); i++) {
-		Ctrl* c = parent.GetIndexChild(i);
-		EXPECT_EQ(c->GetLayoutId(), items[i].id) << name << " item " << i;
-		EXPECT_EQ(c->GetRect(), Expect(items[i], sz)) << name << " " << items[i].id;
-	}
+	CheckPlaces(parent, sz, items, name);
+	Rect before = parent.GetRect();
+	Size grown(sz.cx + X(40), sz.cy + Y(30));
+	Size outer = parent.AddFrameSize(grown);
+	parent.SetRect(RectC(before.left, before.top, outer.cx, outer.cy));
+	CheckPlaces(parent, grown, items, name);
+	parent.SetRect(before);
 }
 
 const std::vector<Item> TAB = {
@@ -115,6 +134,27 @@ TEST(Layouts, AnchoredItemsFollowTheirParentsSize)
 	EXPECT_EQ(app.datePage.bcalc.GetRect(), RectC(X(4), Y(96), X(360), Y(32)));
 }
 
+// Once a language has put the pages into the tab control, each item of the three layouts is
+// among the window's controls exactly once, under its own layout.
+TEST_F(AppTest, EveryItemOfTheWindowsLayoutsIsInTheWindowOnce)
+{
+	std::map<std::string, int> expected, found;
+	expected["qimvorLayout"] = expected["dateLayout"] = 1; // the pages themselves
+	for(auto [layout, items] : { std::pair{ "tabLayout", &TAB }, { "qimvorLayout", &DIFF }, { "dateLayout", &DATE } })
+		for(const Item& it : *items)
+			expected[std::string(layout) + "." + it.id]++;
+	// Inner widgets (a date field's line edit, a switch's buttons) lead back to their control.
+	std::set<Ctrl*> controls;
+	for(QWidget* w : app.GetQWidget()->findChildren<QWidget*>())
+		if(Ctrl* c = Ctrl::FromQWidget(w); c && c != &app && !c->GetLayoutId().empty())
+			controls.insert(c);
+	for(Ctrl* c : controls) {
+		Ctrl* parent = c->GetParent();
+		found[parent ? parent->GetLayoutId() + "." + c->GetLayoutId() : c->GetLayoutId()]++;
+	}
+	EXPECT_EQ(found, expected);
+}
+
 TEST_F(AppTest, LayoutSettingsAreApplied)
 {
 	auto& d = app.diffPage;
@@ -147,7 +187,7 @@ TEST(MainWindow, RightAfterConstructionItHasNoTabsNoMenuAndTheLayoutSize)
 	qimvor app;
 	EXPECT_EQ(app.tab.GetCount(), 0);
 	EXPECT_EQ(app.menu.GetCount(), 0);
-	EXPECT_EQ(app.GetTitle(), "Lunbrek v0.3.0");
+	EXPECT_EQ(app.GetTitle(), LUNBREK_TITLE);
 	EXPECT_FALSE(app.IsSizeable());
 	EXPECT_TRUE(app.HasMinimizeBox());
 	EXPECT_FALSE(app.HasMaximizeBox());

@@ -26,7 +26,7 @@ void WriteConfig(const String& s) { std::ofstream(ConfigFile(), std::ios::binary
 qimvor* MainWindow()
 {
 	for(QWidget* w : QApplication::topLevelWidgets())
-		if(w->windowTitle() == "Lunbrek v0.3.0")
+		if(w->windowTitle() == LUNBREK_TITLE)
 			return dynamic_cast<qimvor*>(Ctrl::FromQWidget(w));
 	return nullptr;
 }
@@ -84,7 +84,13 @@ int SettingsRuns()
 void RunProgram() { Upp::GetGuiMain()(); }
 
 struct Startup : ::testing::Test {
-	void SetUp() override { remove(ConfigFile().c_str()); }
+	// Each test is a new start of the program, which begins in English whatever language an
+	// earlier test of this process applied.
+	void SetUp() override
+	{
+		SetLanguage(SetLNGCharset(LNG_ENGLISH, CHARSET_UTF8));
+		remove(ConfigFile().c_str());
+	}
 	void TearDown() override { remove(ConfigFile().c_str()); }
 };
 
@@ -223,7 +229,7 @@ TEST_F(Startup, TheMainWindowIsFixedInSizeCentredAndTitled)
 	s.When(MainShown, [] {
 		qimvor* q = MainWindow();
 		QWidget* w = q->GetQWidget();
-		EXPECT_EQ(w->windowTitle(), "Lunbrek v0.3.0");
+		EXPECT_EQ(w->windowTitle(), LUNBREK_TITLE);
 		EXPECT_EQ(w->minimumSize(), w->maximumSize());
 		EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
 		EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
