@@ -3,6 +3,8 @@
 // inside, and with WITH_LABEL as label_window, which shows one line of text as well and so
 // also pays for setting up the fonts, as any window with text must.
 // Usage: bare_window WIDTH HEIGHT, label_window WIDTH HEIGHT
+#include <qimvor_version.h>
+
 #include <QApplication>
 #include <QWidget>
 #ifdef WITH_LABEL
@@ -17,7 +19,7 @@ int main(int argc, char** argv)
 	int width = argc > 2 ? atoi(argv[1]) : 400;
 	int height = argc > 2 ? atoi(argv[2]) : 300;
 	QWidget window;
-	window.setWindowTitle("Lunbrek v0.3.0");
+	window.setWindowTitle(LUNBREK_TITLE);
 	window.resize(width, height);
 #ifdef WITH_LABEL
 	QLabel label("Day Difference", &window);

@@ -1,8 +1,10 @@
 // Linked into each program the start-up benchmark measures. When the program's main window
-// (the top-level window with the title below) has been painted for the first time, writes
+// (the top-level window with the main window's title) has been painted for the first time, writes
 // the CLOCK_MONOTONIC time in nanoseconds and the window's size to the descriptor named by
 // STARTUP_PROBE_FD (standard output when unset) and ends the process at once, so that
 // nothing after the first picture (event loop, saving settings) is measured.
+#include <qimvor_version.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
@@ -12,8 +14,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <unistd.h>
-
-static const char WINDOW_TITLE[] = "Lunbrek v0.3.0";
 
 static void ReportAndExit(int width, int height)
 {
@@ -42,7 +42,7 @@ protected:
 	{
 		if(!seen && e->type() == QEvent::Paint && obj->isWidgetType()) {
 			QWidget* top = static_cast<QWidget*>(obj)->window();
-			if(top->windowTitle() == QLatin1String(WINDOW_TITLE)) {
+			if(top->windowTitle() == QLatin1String(LUNBREK_TITLE)) {
 				seen = true;
 				// Painting a window paints all its widgets and flushes the picture in one
 				// pass; a queued call runs only after that pass has ended.
