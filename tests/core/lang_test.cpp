@@ -103,6 +103,49 @@ TEST(Lang, CurrentLanguageKeepsTheWholeCode)
 	EXPECT_EQ(GetCurrentLanguage(), LNG_('F', 'R', 'F', 'R'));
 }
 
+TEST(Lang, DateTextSetDirectlyHoldsUntilTheLanguageIsSetAgain)
+{
+	SetLanguage(Lng("DEDE"));
+	SetDateFormat("%1:d");
+	SetDateScan("ymd");
+	EXPECT_EQ(Format(Date(2024, 3, 5)), "2024");
+	EXPECT_EQ(StrToDate("2024.3.5"), Date(2024, 3, 5));
+	// the same language again brings its own texts back
+	SetLanguage(Lng("DEDE"));
+	EXPECT_EQ(Format(Date(2024, 3, 5)), "05.03.2024");
+	EXPECT_EQ(StrToDate("5.3.2024"), Date(2024, 3, 5));
+	SetLanguage(Lng("ENUS"));
+}
+
+TEST(Lang, LocaleNamesOfPackedCodes)
+{
+	struct {
+		int lang;
+		const char* name;
+	} rows[] = {
+		{ Lng("DEDE"), "de_DE" }, { LNG_('P', 'T', 'B', 'R'), "pt_BR" }, { Lng("ZHCN"), "zh_CN" },
+		{ Lng("JAJP"), "ja_JP" }, // a language the framework has no texts for is named all the same
+		{ 0, "?\?_?\?" },
+	};
+	for(const auto& r : rows)
+		EXPECT_EQ(LanguageLocaleName(r.lang), r.name) << std::hex << r.lang;
+}
+
+TEST(Lang, FrameworkTextsCoverTheLanguagesOfItsTableInAnyCountry)
+{
+	struct {
+		int lang;
+		bool covered;
+	} rows[] = {
+		{ Lng("ENUS"), true },  { Lng("ENGB"), true },  { Lng("DEAT"), true },
+		{ Lng("PTPT"), true },  { Lng("ZHTW"), true },  { LNG_('R', 'U', 'R', 'U'), true },
+		{ Lng("JAJP"), false }, { Lng("CSCZ"), false }, { Lng("XXXX"), false },
+		{ 0, false },
+	};
+	for(const auto& r : rows)
+		EXPECT_EQ(HasFrameworkTexts(r.lang), r.covered) << std::hex << r.lang;
+}
+
 TEST(Lang, FrameworkTableIsSearchedFirst)
 {
 	static const LngEntry__ module[] = {

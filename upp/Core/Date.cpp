@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <mutex>
 
 namespace Upp {
 
@@ -124,29 +123,20 @@ struct Names {
 	std::array<String, 12> months;
 };
 
+// Names come only in a language the framework has texts for, so that they never mix with
+// another language's date pattern; any other language gets the English ones.
 const Names& NamesOf(int lang)
 {
-	static std::mutex lock;
-	static std::map<int, Names> cache;
+	static std::map<String, Names> cache;
 	if(lang == 0)
 		lang = GetCurrentLanguage();
-	lang &= 0xFFFFF;
-	char code[6] = {};
-	for(int i = 0; i < 4; i++) {
-		int letter = (lang >> (15 - 5 * i)) & 31;
-		code[i + (i >= 2)] = letter ? (char)((i < 2 ? 'a' : 'A') + letter - 1) : '?';
-	}
-	code[2] = '_';
-	static const char* const known[] = { "en", "fr", "es", "pt", "ru", "de", "it", "zh", "nl", "ro" };
-	if(std::none_of(std::begin(known), std::end(known), [&](const char* k) { return strncmp(k, code, 2) == 0; }))
-		strcpy(code, "en_US");
-	std::lock_guard<std::mutex> guard(lock);
-	auto q = cache.find(lang);
+	String name = HasFrameworkTexts(lang) ? LanguageLocaleName(lang) : "en_US";
+	auto q = cache.find(name);
 	if(q != cache.end())
 		return q->second;
 	// Stand-alone names are the nominative forms ("октябрь", not "октября").
-	QLocale locale{ QString::fromLatin1(code) };
-	Names& n = cache[lang];
+	QLocale locale{ QString::fromStdString(name) };
+	Names& n = cache[name];
 	for(int i = 0; i < 7; i++)
 		n.days[i] = locale.standaloneDayName(i == 0 ? 7 : i, QLocale::LongFormat).toStdString();
 	for(int i = 0; i < 12; i++)
@@ -168,9 +158,32 @@ struct DateTexts {
 	String separators = "/ .-";
 };
 
+// Anything but an arrangement of y, m and d would make typed dates unreadable; keep the old one.
+void SetOrder(DateTexts& texts, const char* order)
+{
+	if(!order || strlen(order) != 3)
+		return;
+	char o[3];
+	for(int i = 0; i < 3; i++) {
+		o[i] = (char)(order[i] | 0x20);
+		if(!strchr("ymd", o[i]) || memchr(o, o[i], i))
+			return;
+	}
+	memcpy(texts.order, o, 3);
+}
+
+// The first use after each SetLanguage takes that language's texts from the translation
+// tables; a text set directly holds until the language is set again.
 DateTexts& Texts()
 {
 	static DateTexts texts;
+	static int serial = -1;
+	if(serial != GetLanguageSerial()) {
+		serial = GetLanguageSerial();
+		texts.pattern = t_("date-format\a%2:02d/%3:02d/%1:4d");
+		SetOrder(texts, t_("date-scan\amdy"));
+		texts.separators = t_("date-filter\a/ .-");
+	}
 	return texts;
 }
 
@@ -187,19 +200,7 @@ const char* SkipBlanks(const char* s)
 
 void SetDateFormat(const char* pattern) { Texts().pattern = pattern ? pattern : ""; }
 
-void SetDateScan(const char* order)
-{
-	// Anything but an arrangement of y, m and d would make typed dates unreadable; keep the old one.
-	if(!order || strlen(order) != 3)
-		return;
-	char o[3];
-	for(int i = 0; i < 3; i++) {
-		o[i] = (char)(order[i] | 0x20);
-		if(!strchr("ymd", o[i]) || memchr(o, o[i], i))
-			return;
-	}
-	memcpy(Texts().order, o, 3);
-}
+void SetDateScan(const char* order) { SetOrder(Texts(), order); }
 
 void SetDateFilter(const char* separators) { Texts().separators = separators ? separators : ""; }
 

@@ -64,9 +64,11 @@ Date GetSysDate();
 String DayName(int i, int lang = 0);   // 0 = Sunday
 String MonthName(int i, int lang = 0); // 0 = January
 
-// The date texts of the current language. The pattern places the year (%1), month (%2) and day
-// (%3) with printf flags and width, e.g. "%2:02d/%3:02d/%1:4d". The scan order is "mdy", "dmy"
-// or "ymd"; the filter lists the single-byte separators accepted between the three numbers.
+// The date texts. Each SetLanguage brings the language's own from the translation tables
+// ("date-format", "date-scan", "date-filter"); one set here holds until the next SetLanguage.
+// The pattern places the year (%1), month (%2) and day (%3) with printf flags and width, e.g.
+// "%2:02d/%3:02d/%1:4d". The scan order is "mdy", "dmy" or "ymd"; the filter lists the
+// single-byte separators accepted between the three numbers.
 void SetDateFormat(const char* pattern);
 void SetDateScan(const char* order);
 void SetDateFilter(const char* separators);
