@@ -59,26 +59,6 @@ Date AddMonths(Date d, int months);      // the day is cut to the new month's le
 Date AddYears(Date d, int years);
 Date GetSysDate();
 
-// Names in the given language (0 = the current one); English for languages without names;
-// "" for an index out of range.
-String DayName(int i, int lang = 0);   // 0 = Sunday
-String MonthName(int i, int lang = 0); // 0 = January
-
-// The date texts. Each SetLanguage brings the language's own from the translation tables
-// ("date-format", "date-scan", "date-filter"); one set here holds until the next SetLanguage.
-// The pattern places the year (%1), month (%2) and day (%3) with printf flags and width, e.g.
-// "%2:02d/%3:02d/%1:4d". The scan order is "mdy", "dmy" or "ymd"; the filter lists the
-// single-byte separators accepted between the three numbers.
-void SetDateFormat(const char* pattern);
-void SetDateScan(const char* order);
-void SetDateFilter(const char* separators);
-
-String Format(Date d); // "" for the Null date
-
-// Reads a typed date. A blank text gives the Null date with *ok true; a text that is not a
-// date of the calendar gives the Null date with *ok false.
-Date StrToDate(const char* text, bool* ok = nullptr);
-
 } // namespace Upp
 
 #endif
