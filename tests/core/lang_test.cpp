@@ -157,7 +157,7 @@ TEST(Lang, FrameworkTableIsSearchedFirst)
 		{ Lng("ZHCN"), "X" },
 		{ 0, nullptr },
 	};
-	AddModule(module, "first");
+	AddModule(module);
 	struct {
 		int lang;
 		const char* key;

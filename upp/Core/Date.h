@@ -19,11 +19,6 @@ struct Date {
 	Date(int y, int m, int d) : day((byte)d), month((byte)m), year((int16)y) {}
 
 	bool IsValid() const;
-	void SetNull()
-	{
-		day = month = 0;
-		year = -32768;
-	}
 
 	// Day number: days since 1 January of year 1 (that day is 0; earlier days are negative).
 	int Get() const;
@@ -49,8 +44,6 @@ inline std::strong_ordering operator<=>(Date a, Date b)
 int operator-(Date a, Date b); // signed days from b to a
 Date operator+(Date a, int days);
 Date operator-(Date a, int days);
-inline Date& operator+=(Date& a, int days) { return a = a + days; }
-inline Date& operator-=(Date& a, int days) { return a = a - days; }
 
 bool IsLeapYear(int year);
 int GetDaysOfMonth(int month, int year); // 0 for a month outside 1..12

@@ -33,14 +33,12 @@ int Int16le(const byte* p) { return (int16)(p[0] | (p[1] << 8)); }
 
 } // namespace
 
-Iml::Iml(const char* const* name, int n, const Image* init, int initial_count)
+Iml::Iml(const char* const* name, int n)
 {
 	for(int i = 0; i < n; i++) {
 		names.push_back(name[i]);
 		index.emplace(name[i], i);
 	}
-	if(init)
-		initial.assign(init, init + initial_count);
 }
 
 void Iml::AddData(const byte* data, int len, int count)
@@ -88,9 +86,6 @@ Image Iml::Get(int i)
 {
 	if(i < 0)
 		return Image();
-	if(i < (int)initial.size())
-		return initial[i];
-	i -= (int)initial.size();
 	for(Block& b : blocks) {
 		if(i < b.count) {
 			if(!b.unpacked)
@@ -104,7 +99,7 @@ Image Iml::Get(int i)
 
 int Iml::GetCount() const
 {
-	int n = (int)initial.size();
+	int n = 0;
 	for(const Block& b : blocks)
 		n += b.count;
 	return n;

@@ -23,16 +23,15 @@ class Iml {
 
 	std::vector<String> names;
 	std::map<String, int> index;
-	std::vector<Image> initial;
 	std::vector<Block> blocks;
 	bool premultiplied = false;
 
 	void Unpack(Block& b);
 
 public:
-	// names: one id per image, in index order. The initial images take the first
-	// indices; the images of the data blocks follow in the order the blocks are added.
-	Iml(const char* const* names, int n, const Image* initial = nullptr, int initial_count = 0);
+	// names: one id per image, in index order; the images of the data blocks take the indices
+	// in the order the blocks are added.
+	Iml(const char* const* names, int n);
 	Iml(const Iml&) = delete;
 	Iml& operator=(const Iml&) = delete;
 

@@ -118,6 +118,6 @@ const char* t_GetLngString(const char* key)
 	return DefaultText(key);
 }
 
-void AddModule(const LngEntry__* table, const char*) { Modules().emplace_back(table); }
+void AddModule(const LngEntry__* table) { Modules().emplace_back(table); }
 
 } // namespace Upp

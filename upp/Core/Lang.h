@@ -42,7 +42,7 @@ bool HasFrameworkTexts(int lang);
 const char* t_GetLngString(const char* key);
 
 // Appends a table; it must stay in memory for the rest of the process (constant data).
-void AddModule(const LngEntry__* table, const char* name = nullptr);
+void AddModule(const LngEntry__* table);
 
 } // namespace Upp
 

@@ -143,14 +143,6 @@ void StringStream::Open(const String& s)
 	error = false;
 }
 
-void StringStream::Create()
-{
-	data.clear();
-	pos = 0;
-	loading = false;
-	error = false;
-}
-
 namespace {
 
 // Loads from an open regular file, reading no more than the caller asks for and never past

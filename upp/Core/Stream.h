@@ -66,7 +66,6 @@ public:
 	StringStream() = default;                           // storing
 	explicit StringStream(const String& s) { Open(s); } // loading
 	void Open(const String& s);
-	void Create();
 	String GetResult() const { return data; }
 	int64 GetPos() const override { return (int64)pos; }
 	bool IsEof() const { return pos >= data.size(); }

@@ -2,7 +2,6 @@
 #include "Util.h"
 
 #include <map>
-#include <mutex>
 #include <tuple>
 
 #include <zlib.h>
@@ -24,12 +23,6 @@ std::map<TopicKey, TopicRecord>& Topics()
 {
 	static std::map<TopicKey, TopicRecord> topics;
 	return topics;
-}
-
-std::mutex& TopicsLock()
-{
-	static std::mutex lock;
-	return lock;
 }
 
 // Succeeds only when the len bytes are one complete zlib stream and nothing else: a stream
@@ -68,7 +61,6 @@ void RegisterTopic__(const char* topicfile, const char* topic, const char* title
 		file.erase(0, 1);
 	String folder = GetFileFolder(file); // "qimvor/app.tpp"
 	TopicKey key(GetFileFolder(folder), GetFileTitle(folder), topic ? topic : "");
-	std::lock_guard<std::mutex> guard(TopicsLock());
 	TopicRecord& r = Topics()[key];
 	r.title = title ? title : "";
 	r.data = data;
@@ -84,14 +76,10 @@ Topic GetTopic(const String& path)
 	if(g == String::npos)
 		return Topic();
 	TopicKey key(path.substr(0, g), path.substr(g + 1, q - g - 1), path.substr(q + 1));
-	TopicRecord r;
-	{
-		std::lock_guard<std::mutex> guard(TopicsLock());
-		auto it = Topics().find(key);
-		if(it == Topics().end())
-			return Topic();
-		r = it->second;
-	}
+	auto it = Topics().find(key);
+	if(it == Topics().end())
+		return Topic();
+	const TopicRecord& r = it->second;
 	Topic t;
 	if(!InflateExact(r.data, r.len, t.text))
 		return Topic();

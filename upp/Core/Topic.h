@@ -9,8 +9,6 @@ namespace Upp {
 struct Topic {
 	String title;
 	String text;
-	String link;
-	String label;
 };
 
 // Files a topic's compressed QTF (one zlib stream of exactly len bytes) under the package

@@ -41,8 +41,6 @@ Value::operator Date() const
 	return Date();
 }
 
-Value::operator String() const { return ToString(); }
-
 String Value::ToString() const
 {
 	switch(v.index()) {

@@ -40,17 +40,14 @@ public:
 
 	operator int() const;
 	operator Date() const;
-	operator String() const;
 	String ToString() const;
 
 	bool operator==(const Value& b) const;
-	bool operator!=(const Value& b) const { return !(*this == b); }
 
 	void Serialize(Stream& s);
 };
 
 inline bool IsNull(const Value& v) { return v.IsNull(); }
-inline bool IsError(const Value& v) { return v.IsError(); }
 inline Value ErrorValue(const String& s = String()) { return Value(ValueErrorCls{ s }); }
 
 } // namespace Upp
