@@ -1,10 +1,10 @@
 #include "Topic.h"
+
+#include "Inflate.h"
 #include "Util.h"
 
 #include <map>
 #include <tuple>
-
-#include <zlib.h>
 
 namespace Upp {
 
@@ -23,33 +23,6 @@ std::map<TopicKey, TopicRecord>& Topics()
 {
 	static std::map<TopicKey, TopicRecord> topics;
 	return topics;
-}
-
-// Succeeds only when the len bytes are one complete zlib stream and nothing else: a stream
-// cut short or followed by stray bytes means the data are not what was packed.
-bool InflateExact(const byte* data, int len, String& out)
-{
-	if(!data || len <= 0)
-		return false;
-	z_stream z = {};
-	if(inflateInit(&z) != Z_OK)
-		return false;
-	z.next_in = const_cast<Bytef*>(data);
-	z.avail_in = (uInt)len;
-	out.clear();
-	char buf[16384];
-	int r;
-	do {
-		z.next_out = (Bytef*)buf;
-		z.avail_out = sizeof buf;
-		r = inflate(&z, Z_NO_FLUSH);
-		out.append(buf, sizeof buf - z.avail_out);
-	} while(r == Z_OK);
-	bool ok = r == Z_STREAM_END && z.avail_in == 0;
-	inflateEnd(&z);
-	if(!ok)
-		out.clear();
-	return ok;
 }
 
 } // namespace
@@ -79,12 +52,11 @@ Topic GetTopic(const String& path)
 	auto it = Topics().find(key);
 	if(it == Topics().end())
 		return Topic();
-	const TopicRecord& r = it->second;
-	Topic t;
-	if(!InflateExact(r.data, r.len, t.text))
+	// A stream cut short or followed by stray bytes is not what was packed.
+	Inflated text = Inflate(it->second.data, it->second.len);
+	if(!text.exact)
 		return Topic();
-	t.title = r.title;
-	return t;
+	return Topic{ it->second.title, text.data };
 }
 
 Topic GetTopic(const char* path) { return GetTopic(String(path ? path : "")); }
