@@ -134,17 +134,12 @@ String Format(Date d)
 	return out;
 }
 
-Date StrToDate(const char* text, bool* ok)
+std::optional<Date> StrToDate(const char* text)
 {
 	const DateTexts& t = Texts();
-	auto done = [&](Date d, bool good) {
-		if(ok)
-			*ok = good;
-		return d;
-	};
 	const char* s = SkipBlanks(text ? text : "");
 	if(!*s)
-		return done(Null, true);
+		return Date();
 	int year = 0, month = 0, day = 0;
 	for(int i = 0; i < 3; i++) {
 		if(i > 0) {
@@ -154,25 +149,25 @@ Date StrToDate(const char* text, bool* ok)
 			else if(p > s && strchr(t.separators.c_str(), ' '))
 				s = p;
 			else
-				return done(Null, false);
+				return std::nullopt;
 		}
 		bool negative = t.order[i] == 'y' && *s == '-';
 		s += negative;
 		int value = 0, digits = 0;
 		for(; *s >= '0' && *s <= '9'; s++)
 			if(++digits > 4)
-				return done(Null, false);
+				return std::nullopt;
 			else
 				value = 10 * value + (*s - '0');
 		if(digits == 0)
-			return done(Null, false);
+			return std::nullopt;
 		(t.order[i] == 'y' ? year : t.order[i] == 'm' ? month : day) = negative ? -value : value;
 	}
 	if(*SkipBlanks(s))
-		return done(Null, false);
+		return std::nullopt;
 	if(day < 1 || day > GetDaysOfMonth(month, year))
-		return done(Null, false);
-	return done(Date(year, month, day), true);
+		return std::nullopt;
+	return Date(year, month, day);
 }
 
 } // namespace Upp

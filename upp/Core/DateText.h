@@ -3,6 +3,8 @@
 
 #include "Date.h"
 
+#include <optional>
+
 namespace Upp {
 
 // Names in the given language (0 = the current one), as Qt's locale data give them; in English
@@ -22,9 +24,9 @@ void SetDateFilter(const char* separators);
 
 String Format(Date d); // "" for the Null date
 
-// Reads a typed date. A blank text gives the Null date with *ok true; a text that is not a
-// date of the calendar gives the Null date with *ok false.
-Date StrToDate(const char* text, bool* ok = nullptr);
+// Reads a typed date in the current order and separators. A blank text reads as the Null
+// date; a text that is no date of the calendar reads as nothing.
+std::optional<Date> StrToDate(const char* text);
 
 } // namespace Upp
 

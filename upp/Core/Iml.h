@@ -12,6 +12,8 @@ namespace Upp {
 // A named list of images whose pixels stay compressed until first asked for.
 // Each block of data added holds a fixed number of consecutive images; a block is
 // inflated as a whole when one of its images is first fetched, and the images are kept.
+// Damaged data never fail: each image whose record inflated whole before the damage is
+// there, every other image of the block is an empty Image.
 class Iml {
 	struct Block {
 		const byte* data = nullptr;

@@ -17,8 +17,9 @@ struct Topic {
 // Registering the same package, group and topic again replaces the earlier record.
 void RegisterTopic__(const char* topicfile, const char* topic, const char* title, const byte* data, int len);
 
-// Fetches "package/group/topic", e.g. "qimvor/app/about$en-us". An unknown name, or data
-// that are not exactly one complete zlib stream, give an empty Topic.
+// Fetches "package/group/topic", e.g. "qimvor/app/about$en-us". An unknown name gives an empty
+// Topic, and so do damaged data (anything but exactly one complete zlib stream): a topic is
+// shown whole or not at all.
 Topic GetTopic(const String& path);
 Topic GetTopic(const char* path);
 

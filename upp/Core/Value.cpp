@@ -54,7 +54,6 @@ String Value::ToString() const
 		snprintf(b, sizeof b, "%04d-%02d-%02d", d.year, d.month, d.day);
 		return b;
 	}
-	case 4: return std::get<ValueErrorCls>(v).text;
 	default: return String();
 	}
 }
@@ -69,7 +68,6 @@ bool Value::operator==(const Value& b) const
 	case 1: return std::get<int>(v) == std::get<int>(b.v);
 	case 2: return std::get<String>(v) == std::get<String>(b.v);
 	case 3: return std::get<Date>(v) == std::get<Date>(b.v);
-	case 4: return std::get<ValueErrorCls>(v) == std::get<ValueErrorCls>(b.v);
 	default: return true;
 	}
 }

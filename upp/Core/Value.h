@@ -13,15 +13,15 @@ class Stream;
 // Type numbers, as written by the serialization.
 enum { VOID_V = 0, INT_V = 1, STRING_V = 3, DATE_V = 4, ERROR_V = 6 };
 
-struct ValueErrorCls {
-	String text;
-	bool operator==(const ValueErrorCls& b) const { return text == b.text; }
+// What a control gives for input it cannot read; it carries nothing more.
+struct ValueError {
+	bool operator==(const ValueError&) const = default;
 };
 
 // A dynamically typed value: void, integer, text, date or error. Void and the error value
 // both count as Null.
 class Value {
-	std::variant<std::monostate, int, String, Date, ValueErrorCls> v;
+	std::variant<std::monostate, int, String, Date, ValueError> v;
 
 public:
 	Value() = default;
@@ -30,7 +30,7 @@ public:
 	Value(const char* s) : v(String(s)) {}
 	Value(const String& s) : v(s) {}
 	Value(const Date& d) : v(d) {}
-	Value(const ValueErrorCls& e) : v(e) {}
+	Value(const ValueError& e) : v(e) {}
 
 	int GetType() const;
 	bool IsVoid() const { return v.index() == 0; }
@@ -48,7 +48,7 @@ public:
 };
 
 inline bool IsNull(const Value& v) { return v.IsNull(); }
-inline Value ErrorValue(const String& s = String()) { return Value(ValueErrorCls{ s }); }
+inline Value ErrorValue() { return Value(ValueError()); }
 
 } // namespace Upp
 
