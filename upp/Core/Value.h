@@ -33,10 +33,10 @@ public:
 	Value(const ValueError& e) : v(e) {}
 
 	int GetType() const;
-	bool IsVoid() const { return v.index() == 0; }
-	bool IsError() const { return v.index() == 4; }
-	bool IsNull() const;
 	template <class T> bool Is() const { return std::holds_alternative<T>(v); }
+	bool IsVoid() const { return Is<std::monostate>(); }
+	bool IsError() const { return Is<ValueError>(); }
+	bool IsNull() const;
 
 	operator int() const;
 	operator Date() const;
