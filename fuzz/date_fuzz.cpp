@@ -24,13 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	String text((const char*)data + 1, size - 1);
 	text = text.c_str(); // the field's text never holds a zero byte
 
-	bool ok = false;
-	Date d = StrToDate(text.c_str(), &ok);
-	if(!ok) {
-		if(!IsNull(d))
-			__builtin_trap();
+	std::optional<Date> read = StrToDate(text.c_str());
+	if(!read)
 		return 0;
-	}
+	Date d = *read;
 	if(IsNull(d)) {
 		if(!IsBlankText(text))
 			__builtin_trap();
@@ -39,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	if(!d.IsValid())
 		__builtin_trap();
 	// What the field shows for a date reads back as that date.
-	bool again = false;
-	if(StrToDate(Format(d).c_str(), &again) != d || !again)
+	if(StrToDate(Format(d).c_str()) != d)
 		__builtin_trap();
 	Date r;
 	r.Set(d.Get());

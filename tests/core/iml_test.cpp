@@ -207,16 +207,10 @@ TEST(Iml, DamagedDataGiveEmptyImagesNotACrash)
 	}
 }
 
-TEST(Iml, NamesAndInitialImages)
+TEST(Iml, NamesFollowTheImagesOfTheBlocks)
 {
-	Image init[] = { Image(Size(1, 1), { { 9, 9, 9, 9 } }) };
-	auto data = Pack(Records({ Solid(2, 2, {}), Solid(3, 3, {}) }));
-	Iml list(kNames, 3, init, 1);
-	list.AddData(data.data(), (int)data.size(), 2);
-	EXPECT_EQ(list.GetCount(), 3);
-	EXPECT_EQ(list.Get(0).Begin(), init[0].Begin());
-	EXPECT_EQ(list.Get(1).GetSize(), Size(2, 2));
-	EXPECT_EQ(list.Get(2).GetSize(), Size(3, 3));
+	TwoBlocks t;
+	Iml& list = t.list;
 
 	struct Case {
 		int i;

@@ -13,8 +13,6 @@
 
 using namespace Upp;
 
-namespace {} // namespace
-
 TEST(KilledStore, NeverLeavesATornFile)
 {
 	char tmpl[] = "/tmp/lunbrek-kill-XXXXXX";
@@ -41,7 +39,7 @@ TEST(KilledStore, NeverLeavesATornFile)
 		waitpid(pid, nullptr, 0);
 		Settings loaded;
 		bool ok = LoadFromFile(loaded, file.c_str());
-		String v = loaded.lang;
+		String v = loaded.lang.ToString();
 		if(!ok || v.size() != big.size() + 1 || v.compare(0, big.size(), big) != 0)
 			torn++;
 	}

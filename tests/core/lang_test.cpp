@@ -64,10 +64,7 @@ TEST_P(LangDates, SetLanguageSwitchesDateTexts)
 	EXPECT_STREQ(t_("date-format\a%2:02d/%3:02d/%1:4d"), c.format);
 	EXPECT_STREQ(t_("date-scan\amdy"), c.scan);
 	EXPECT_EQ(Format(Date(2024, 3, 5)), c.shown);
-	bool ok = false;
-	Date d = StrToDate(c.typed, &ok);
-	EXPECT_TRUE(ok);
-	EXPECT_EQ(d, Date(2024, 3, 5));
+	EXPECT_EQ(StrToDate(c.typed), Date(2024, 3, 5));
 	for(const char* alt : { "/", ".", "-" }) // every language reads the common separators
 		EXPECT_NE(std::string(t_("date-filter\a/ .-")).find(alt), std::string::npos);
 }
@@ -103,6 +100,49 @@ TEST(Lang, CurrentLanguageKeepsTheWholeCode)
 	EXPECT_EQ(GetCurrentLanguage(), LNG_('F', 'R', 'F', 'R'));
 }
 
+TEST(Lang, DateTextSetDirectlyHoldsUntilTheLanguageIsSetAgain)
+{
+	SetLanguage(Lng("DEDE"));
+	SetDateFormat("%1:d");
+	SetDateScan("ymd");
+	EXPECT_EQ(Format(Date(2024, 3, 5)), "2024");
+	EXPECT_EQ(StrToDate("2024.3.5"), Date(2024, 3, 5));
+	// the same language again brings its own texts back
+	SetLanguage(Lng("DEDE"));
+	EXPECT_EQ(Format(Date(2024, 3, 5)), "05.03.2024");
+	EXPECT_EQ(StrToDate("5.3.2024"), Date(2024, 3, 5));
+	SetLanguage(Lng("ENUS"));
+}
+
+TEST(Lang, LocaleNamesOfPackedCodes)
+{
+	struct {
+		int lang;
+		const char* name;
+	} rows[] = {
+		{ Lng("DEDE"), "de_DE" }, { LNG_('P', 'T', 'B', 'R'), "pt_BR" }, { Lng("ZHCN"), "zh_CN" },
+		{ Lng("JAJP"), "ja_JP" }, // a language the framework has no texts for is named all the same
+		{ 0, "?\?_?\?" },
+	};
+	for(const auto& r : rows)
+		EXPECT_EQ(LanguageLocaleName(r.lang), r.name) << std::hex << r.lang;
+}
+
+TEST(Lang, FrameworkTextsCoverTheLanguagesOfItsTableInAnyCountry)
+{
+	struct {
+		int lang;
+		bool covered;
+	} rows[] = {
+		{ Lng("ENUS"), true },  { Lng("ENGB"), true },  { Lng("DEAT"), true },
+		{ Lng("PTPT"), true },  { Lng("ZHTW"), true },  { LNG_('R', 'U', 'R', 'U'), true },
+		{ Lng("JAJP"), false }, { Lng("CSCZ"), false }, { Lng("XXXX"), false },
+		{ 0, false },
+	};
+	for(const auto& r : rows)
+		EXPECT_EQ(HasFrameworkTexts(r.lang), r.covered) << std::hex << r.lang;
+}
+
 TEST(Lang, FrameworkTableIsSearchedFirst)
 {
 	static const LngEntry__ module[] = {
@@ -114,7 +154,7 @@ TEST(Lang, FrameworkTableIsSearchedFirst)
 		{ Lng("ZHCN"), "X" },
 		{ 0, nullptr },
 	};
-	AddModule(module, "first");
+	AddModule(module);
 	struct {
 		int lang;
 		const char* key;

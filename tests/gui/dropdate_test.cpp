@@ -135,7 +135,7 @@ TEST_F(DropDateTest, ProgramSetValuesRunNoAction)
 	field.SetText("garbage");
 	EXPECT_TRUE(field.GetData().IsError());
 	// Null, the error value and the Null date empty the field, as an empty text does.
-	for(const Value& v : { Value(), ErrorValue("x"), Value(Date()) }) {
+	for(const Value& v : { Value(), ErrorValue(), Value(Date()) }) {
 		field.SetData(Date(2014, 10, 3));
 		field.SetData(v);
 		EXPECT_EQ(field.GetText(), "");

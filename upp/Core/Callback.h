@@ -2,7 +2,6 @@
 #define UPP_CORE_CALLBACK_H
 
 #include <functional>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -42,14 +41,10 @@ public:
 		for(auto& f : copy)
 			f(args...);
 	}
-	explicit operator bool() const { return !fns.empty(); }
-	void Clear() { fns.clear(); }
 	int GetCount() const { return (int)fns.size(); }
 };
 
 template <class... Args> using Event = Function<Args...>;
-typedef Function<> Callback;
-template <class A> using Callback1 = Function<A>;
 
 // Binds a member function to an object, the way handlers are written in the application.
 template <class O, class R, class... A> Function<A...> callback(O* obj, R (O::*m)(A...))
@@ -58,7 +53,6 @@ template <class O, class R, class... A> Function<A...> callback(O* obj, R (O::*m
 }
 
 #define THISBACK(x) Upp::callback(this, &CLASSNAME::x)
-#define THISFN(x) [=, this](auto&&... a) { return x(std::forward<decltype(a)>(a)...); }
 
 } // namespace Upp
 

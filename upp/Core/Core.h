@@ -3,6 +3,7 @@
 
 #include "Callback.h"
 #include "Date.h"
+#include "DateText.h"
 #include "Defs.h"
 #include "Format.h"
 #include "Gtypes.h"

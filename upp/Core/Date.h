@@ -19,11 +19,6 @@ struct Date {
 	Date(int y, int m, int d) : day((byte)d), month((byte)m), year((int16)y) {}
 
 	bool IsValid() const;
-	void SetNull()
-	{
-		day = month = 0;
-		year = -32768;
-	}
 
 	// Day number: days since 1 January of year 1 (that day is 0; earlier days are negative).
 	int Get() const;
@@ -49,8 +44,6 @@ inline std::strong_ordering operator<=>(Date a, Date b)
 int operator-(Date a, Date b); // signed days from b to a
 Date operator+(Date a, int days);
 Date operator-(Date a, int days);
-inline Date& operator+=(Date& a, int days) { return a = a + days; }
-inline Date& operator-=(Date& a, int days) { return a = a - days; }
 
 bool IsLeapYear(int year);
 int GetDaysOfMonth(int month, int year); // 0 for a month outside 1..12
@@ -58,24 +51,6 @@ int DayOfWeek(Date d);                   // 0 = Sunday .. 6 = Saturday
 Date AddMonths(Date d, int months);      // the day is cut to the new month's length
 Date AddYears(Date d, int years);
 Date GetSysDate();
-
-// Names in the given language (0 = the current one); English for languages without names;
-// "" for an index out of range.
-String DayName(int i, int lang = 0);   // 0 = Sunday
-String MonthName(int i, int lang = 0); // 0 = January
-
-// The date texts of the current language. The pattern places the year (%1), month (%2) and day
-// (%3) with printf flags and width, e.g. "%2:02d/%3:02d/%1:4d". The scan order is "mdy", "dmy"
-// or "ymd"; the filter lists the single-byte separators accepted between the three numbers.
-void SetDateFormat(const char* pattern);
-void SetDateScan(const char* order);
-void SetDateFilter(const char* separators);
-
-String Format(Date d); // "" for the Null date
-
-// Reads a typed date. A blank text gives the Null date with *ok true; a text that is not a
-// date of the calendar gives the Null date with *ok false.
-Date StrToDate(const char* text, bool* ok = nullptr);
 
 } // namespace Upp
 

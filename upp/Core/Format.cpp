@@ -1,5 +1,7 @@
 #include "Format.h"
 
+#include "DateText.h"
+
 namespace Upp {
 
 namespace {

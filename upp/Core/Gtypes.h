@@ -21,12 +21,10 @@ struct Rect {
 	int left = 0, top = 0, right = 0, bottom = 0;
 	Rect() = default;
 	Rect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-	Rect(Point p, Size sz) : left(p.x), top(p.y), right(p.x + sz.cx), bottom(p.y + sz.cy) {}
 	Rect(Size sz) : right(sz.cx), bottom(sz.cy) {}
 	int Width() const { return right - left; }
 	int Height() const { return bottom - top; }
 	Size GetSize() const { return Size(Width(), Height()); }
-	Point TopLeft() const { return Point(left, top); }
 	bool operator==(const Rect& b) const
 	{
 		return left == b.left && top == b.top && right == b.right && bottom == b.bottom;

@@ -1,46 +1,21 @@
 #include "Iml.h"
 
-#include <zlib.h>
+#include "Inflate.h"
 
 namespace Upp {
 
 namespace {
 
-// Inflates one zlib stream; bytes after its end are padding and are not looked at.
-// A damaged stream yields what could be inflated before the damage.
-std::vector<byte> InflateStream(const byte* data, int len)
-{
-	std::vector<byte> out;
-	z_stream z = {};
-	if(inflateInit(&z) != Z_OK)
-		return out;
-	z.next_in = const_cast<byte*>(data);
-	z.avail_in = (uInt)len;
-	byte chunk[16384];
-	for(;;) {
-		z.next_out = chunk;
-		z.avail_out = sizeof(chunk);
-		int r = inflate(&z, Z_NO_FLUSH);
-		out.insert(out.end(), chunk, chunk + (sizeof(chunk) - z.avail_out));
-		if(r != Z_OK)
-			break;
-	}
-	inflateEnd(&z);
-	return out;
-}
-
 int Int16le(const byte* p) { return (int16)(p[0] | (p[1] << 8)); }
 
 } // namespace
 
-Iml::Iml(const char* const* name, int n, const Image* init, int initial_count)
+Iml::Iml(const char* const* name, int n)
 {
 	for(int i = 0; i < n; i++) {
 		names.push_back(name[i]);
 		index.emplace(name[i], i);
 	}
-	if(init)
-		initial.assign(init, init + initial_count);
 }
 
 void Iml::AddData(const byte* data, int len, int count)
@@ -53,8 +28,9 @@ void Iml::AddData(const byte* data, int len, int count)
 
 void Iml::Unpack(Block& b)
 {
-	std::vector<byte> raw = InflateStream(b.data, b.len);
-	const byte* p = raw.data();
+	// Whatever inflated before any damage still gives its whole records.
+	String raw = Inflate(b.data, b.len).data;
+	const byte* p = (const byte*)raw.data();
 	const byte* end = p + raw.size();
 	b.images.resize(b.count);
 	// Record: flags, width, height, hot spot, second hot spot (int16 LE each), then BGRA rows.
@@ -88,9 +64,6 @@ Image Iml::Get(int i)
 {
 	if(i < 0)
 		return Image();
-	if(i < (int)initial.size())
-		return initial[i];
-	i -= (int)initial.size();
 	for(Block& b : blocks) {
 		if(i < b.count) {
 			if(!b.unpacked)
@@ -104,7 +77,7 @@ Image Iml::Get(int i)
 
 int Iml::GetCount() const
 {
-	int n = (int)initial.size();
+	int n = 0;
 	for(const Block& b : blocks)
 		n += b.count;
 	return n;

@@ -12,6 +12,8 @@ namespace Upp {
 // A named list of images whose pixels stay compressed until first asked for.
 // Each block of data added holds a fixed number of consecutive images; a block is
 // inflated as a whole when one of its images is first fetched, and the images are kept.
+// Damaged data never fail: each image whose record inflated whole before the damage is
+// there, every other image of the block is an empty Image.
 class Iml {
 	struct Block {
 		const byte* data = nullptr;
@@ -23,16 +25,15 @@ class Iml {
 
 	std::vector<String> names;
 	std::map<String, int> index;
-	std::vector<Image> initial;
 	std::vector<Block> blocks;
 	bool premultiplied = false;
 
 	void Unpack(Block& b);
 
 public:
-	// names: one id per image, in index order. The initial images take the first
-	// indices; the images of the data blocks follow in the order the blocks are added.
-	Iml(const char* const* names, int n, const Image* initial = nullptr, int initial_count = 0);
+	// names: one id per image, in index order; the images of the data blocks take the indices
+	// in the order the blocks are added.
+	Iml(const char* const* names, int n);
 	Iml(const Iml&) = delete;
 	Iml& operator=(const Iml&) = delete;
 

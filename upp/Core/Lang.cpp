@@ -1,7 +1,5 @@
 #include "Lang.h"
 
-#include "Date.h"
-
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -53,6 +51,15 @@ struct Module {
 					return e.text;
 		return nullptr;
 	}
+
+	bool HasLanguage(int lang) const
+	{
+		for(const auto& [key, entries] : texts)
+			for(const LngEntry__& e : entries)
+				if((e.lang & LANG_ONLY) == (lang & LANG_ONLY))
+					return true;
+		return false;
+	}
 };
 
 // Built on first use, so the framework's table leads whichever static initialiser calls first.
@@ -68,17 +75,38 @@ int& CurrentLanguage()
 	return lang;
 }
 
+int& LanguageSerial()
+{
+	static int serial = 0;
+	return serial;
+}
+
 } // namespace
 
 void SetLanguage(int lang)
 {
 	CurrentLanguage() = lang;
-	SetDateFormat(t_("date-format\a%2:02d/%3:02d/%1:4d"));
-	SetDateScan(t_("date-scan\amdy"));
-	SetDateFilter(t_("date-filter\a/ .-"));
+	LanguageSerial()++;
 }
 
 int GetCurrentLanguage() { return CurrentLanguage(); }
+
+int GetLanguageSerial() { return LanguageSerial(); }
+
+String LanguageLocaleName(int lang)
+{
+	String name;
+	for(int i = 0; i < 4; i++) {
+		int letter = (lang >> (15 - 5 * i)) & 31;
+		if(i == 2)
+			name += '_';
+		name += letter ? (char)((i < 2 ? 'a' : 'A') + letter - 1) : '?';
+	}
+	return name;
+}
+
+// The framework's table comes first among the modules.
+bool HasFrameworkTexts(int lang) { return Modules().front().HasLanguage(lang); }
 
 const char* t_GetLngString(const char* key)
 {
@@ -90,6 +118,6 @@ const char* t_GetLngString(const char* key)
 	return DefaultText(key);
 }
 
-void AddModule(const LngEntry__* table, const char*) { Modules().emplace_back(table); }
+void AddModule(const LngEntry__* table) { Modules().emplace_back(table); }
 
 } // namespace Upp

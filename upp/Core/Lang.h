@@ -22,10 +22,19 @@ struct LngEntry__ {
 	const char* text;
 };
 
-// Sets the language of every later t_ lookup and switches the date pattern, the reading order
-// of typed dates and their separators to that language's.
+// Sets the language of every later t_ lookup; the date texts follow it (see DateText.h).
 void SetLanguage(int lang);
 int GetCurrentLanguage();
+// Counts SetLanguage calls, so that what is taken from the language's texts knows when to take
+// them again, even when the same language is set anew.
+int GetLanguageSerial();
+
+// The locale name of a packed language id as Qt writes it, e.g. "de_DE". The charset plays no
+// part; a letter the id leaves out is '?', which names no locale.
+String LanguageLocaleName(int lang);
+// Whether the framework's own table has texts in lang's language (of any country). English,
+// the language its keys are written in, always has them.
+bool HasFrameworkTexts(int lang);
 
 // The text of key in the current language. The framework's own table is searched before every
 // module; exact language and country first, then the language alone, else the key (for a key
@@ -33,7 +42,7 @@ int GetCurrentLanguage();
 const char* t_GetLngString(const char* key);
 
 // Appends a table; it must stay in memory for the rest of the process (constant data).
-void AddModule(const LngEntry__* table, const char* name = nullptr);
+void AddModule(const LngEntry__* table);
 
 } // namespace Upp
 

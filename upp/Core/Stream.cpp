@@ -15,11 +15,14 @@
 
 namespace Upp {
 
-void Stream::LoadError()
-{
-	error = true;
-	throw LoadingError();
-}
+namespace {
+
+// Raised while loading when the data do not have the expected form; caught by Load below.
+struct LoadingError {};
+
+} // namespace
+
+void Stream::LoadError() { throw LoadingError(); }
 
 void Stream::GetAll(void* data, int count)
 {
@@ -89,7 +92,7 @@ Stream& Stream::operator%(String& s)
 		s = t;
 	}
 	else
-		Put(s);
+		Put(s.data(), (int)s.size());
 	return *this;
 }
 
@@ -135,22 +138,6 @@ int StringStream::GetBytes(void* p, int count)
 	return (int)n;
 }
 
-void StringStream::Open(const String& s)
-{
-	data = s;
-	pos = 0;
-	loading = true;
-	error = false;
-}
-
-void StringStream::Create()
-{
-	data.clear();
-	pos = 0;
-	loading = false;
-	error = false;
-}
-
 namespace {
 
 // Loads from an open regular file, reading no more than the caller asks for and never past
@@ -161,7 +148,7 @@ class FileLoadStream : public Stream {
 	int64 limit;
 
 protected:
-	void PutBytes(const void*, int) override { SetError(); }
+	void PutBytes(const void*, int) override {} // it only loads
 	int GetBytes(void* data, int count) override
 	{
 		int64 want = std::min<int64>(count, limit - pos);
@@ -228,38 +215,46 @@ static bool SaveFileAtomic(const char* path, const String& data)
 	return f.commit();
 }
 
+// The frame's four-byte marks: "data", and "end" with its terminating zero.
+static void Mark(Stream& s, const char* mark)
+{
+	for(int i = 0; i < 4; i++) {
+		byte b = (byte)mark[i];
+		s % b;
+		if(b != (byte)mark[i])
+			throw LoadingError();
+	}
+}
+
 String StoreToString(const Event<Stream&>& serialize, int version)
 {
 	StringStream s;
-	s.Put("data");
+	Mark(s, "data");
 	if(version != INT_NULL)
 		s / version;
 	serialize(s);
-	s.Put("end", 4); // with its terminating zero
-	dword len = (dword)s.GetResult().size();
-	s.Put32le(len);
+	Mark(s, "end");
+	int len = (int)s.GetPos();
+	s % len;
 	return s.GetResult();
 }
 
 static void LoadFrame(const Event<Stream&>& serialize, Stream& s, int version)
 {
-	char mark[4];
-	s.GetAll(mark, 4);
-	if(memcmp(mark, "data", 4) != 0)
-		s.LoadError();
+	Mark(s, "data");
 	if(version != INT_NULL) {
 		int v = 0;
 		s / v;
 		if(v > version)
-			s.LoadError();
+			throw LoadingError();
 	}
 	serialize(s);
-	s.GetAll(mark, 4);
-	if(memcmp(mark, "end", 4) != 0)
-		s.LoadError();
+	Mark(s, "end");
 	int64 framelen = s.GetPos();
-	if(s.Get32le() != framelen)
-		s.LoadError();
+	int len = 0;
+	s % len;
+	if((dword)len != framelen)
+		throw LoadingError();
 }
 
 static bool Load(const Event<Stream&>& serialize, Stream& in, int version)

@@ -4,22 +4,16 @@
 #include "Callback.h"
 #include "Defs.h"
 
-#include <stdexcept>
-
 namespace Upp {
 
 class Value;
 
-// Raised while loading when the data do not have the expected form.
-struct LoadingError : std::runtime_error {
-	LoadingError() : std::runtime_error("loading error") {}
-};
-
-// A byte stream that either stores or loads; the same Serialize code serves both.
+// A byte stream that either stores or loads; the same Serialize code serves both. Data that
+// do not have the expected form stop a load with an error that only LoadFromString and
+// LoadFromFile see: to everyone else a load either succeeds whole or reports false.
 class Stream {
 protected:
 	bool loading = false;
-	bool error = false;
 
 	virtual void PutBytes(const void* data, int count) = 0;
 	virtual int GetBytes(void* data, int count) = 0; // returns the number of bytes read
@@ -29,18 +23,6 @@ public:
 
 	bool IsLoading() const { return loading; }
 	bool IsStoring() const { return !loading; }
-	bool IsError() const { return error; }
-	void SetError() { error = true; }
-	[[noreturn]] void LoadError();
-
-	void Put(const void* data, int count) { PutBytes(data, count); }
-	void Put(const String& s) { PutBytes(s.data(), (int)s.size()); }
-	// Reads exactly count bytes or raises LoadingError.
-	void GetAll(void* data, int count);
-	void Put32le(dword x);
-	dword Get32le();
-
-	void SerializeRaw(byte* data, int count);
 	virtual int64 GetPos() const = 0; // bytes stored or loaded so far
 
 	Stream& operator%(byte& x);
@@ -51,6 +33,17 @@ public:
 
 	// The packed integer: n + 1 in one byte when it fits below 255, else 0xFF and 32 bits.
 	Stream& operator/(int& x);
+
+private:
+	// A value's stored form belongs to the stream's format; its reader refuses unknown types.
+	friend class Value;
+
+	[[noreturn]] void LoadError();
+	void Put(const void* data, int count) { PutBytes(data, count); }
+	void GetAll(void* data, int count); // exactly count bytes, or the load fails
+	void Put32le(dword x);
+	dword Get32le();
+	void SerializeRaw(byte* data, int count);
 };
 
 // A stream over a memory buffer: stores into it, or loads from text given to it.
@@ -63,13 +56,10 @@ protected:
 	int GetBytes(void* p, int count) override;
 
 public:
-	StringStream() = default;                           // storing
-	explicit StringStream(const String& s) { Open(s); } // loading
-	void Open(const String& s);
-	void Create();
+	StringStream() = default; // storing
+	explicit StringStream(const String& s) : data(s) { loading = true; }
 	String GetResult() const { return data; }
 	int64 GetPos() const override { return (int64)pos; }
-	bool IsEof() const { return pos >= data.size(); }
 };
 
 template <class T> Event<Stream&> SerializeTFn(T& x)

@@ -1,11 +1,10 @@
 #include "Topic.h"
+
+#include "Inflate.h"
 #include "Util.h"
 
 #include <map>
-#include <mutex>
 #include <tuple>
-
-#include <zlib.h>
 
 namespace Upp {
 
@@ -26,39 +25,6 @@ std::map<TopicKey, TopicRecord>& Topics()
 	return topics;
 }
 
-std::mutex& TopicsLock()
-{
-	static std::mutex lock;
-	return lock;
-}
-
-// Succeeds only when the len bytes are one complete zlib stream and nothing else: a stream
-// cut short or followed by stray bytes means the data are not what was packed.
-bool InflateExact(const byte* data, int len, String& out)
-{
-	if(!data || len <= 0)
-		return false;
-	z_stream z = {};
-	if(inflateInit(&z) != Z_OK)
-		return false;
-	z.next_in = const_cast<Bytef*>(data);
-	z.avail_in = (uInt)len;
-	out.clear();
-	char buf[16384];
-	int r;
-	do {
-		z.next_out = (Bytef*)buf;
-		z.avail_out = sizeof buf;
-		r = inflate(&z, Z_NO_FLUSH);
-		out.append(buf, sizeof buf - z.avail_out);
-	} while(r == Z_OK);
-	bool ok = r == Z_STREAM_END && z.avail_in == 0;
-	inflateEnd(&z);
-	if(!ok)
-		out.clear();
-	return ok;
-}
-
 } // namespace
 
 void RegisterTopic__(const char* topicfile, const char* topic, const char* title, const byte* data, int len)
@@ -68,7 +34,6 @@ void RegisterTopic__(const char* topicfile, const char* topic, const char* title
 		file.erase(0, 1);
 	String folder = GetFileFolder(file); // "qimvor/app.tpp"
 	TopicKey key(GetFileFolder(folder), GetFileTitle(folder), topic ? topic : "");
-	std::lock_guard<std::mutex> guard(TopicsLock());
 	TopicRecord& r = Topics()[key];
 	r.title = title ? title : "";
 	r.data = data;
@@ -84,19 +49,14 @@ Topic GetTopic(const String& path)
 	if(g == String::npos)
 		return Topic();
 	TopicKey key(path.substr(0, g), path.substr(g + 1, q - g - 1), path.substr(q + 1));
-	TopicRecord r;
-	{
-		std::lock_guard<std::mutex> guard(TopicsLock());
-		auto it = Topics().find(key);
-		if(it == Topics().end())
-			return Topic();
-		r = it->second;
-	}
-	Topic t;
-	if(!InflateExact(r.data, r.len, t.text))
+	auto it = Topics().find(key);
+	if(it == Topics().end())
 		return Topic();
-	t.title = r.title;
-	return t;
+	// A stream cut short or followed by stray bytes is not what was packed.
+	Inflated text = Inflate(it->second.data, it->second.len);
+	if(!text.exact)
+		return Topic();
+	return Topic{ it->second.title, text.data };
 }
 
 Topic GetTopic(const char* path) { return GetTopic(String(path ? path : "")); }

@@ -9,8 +9,6 @@ namespace Upp {
 struct Topic {
 	String title;
 	String text;
-	String link;
-	String label;
 };
 
 // Files a topic's compressed QTF (one zlib stream of exactly len bytes) under the package
@@ -19,8 +17,9 @@ struct Topic {
 // Registering the same package, group and topic again replaces the earlier record.
 void RegisterTopic__(const char* topicfile, const char* topic, const char* title, const byte* data, int len);
 
-// Fetches "package/group/topic", e.g. "qimvor/app/about$en-us". An unknown name, or data
-// that are not exactly one complete zlib stream, give an empty Topic.
+// Fetches "package/group/topic", e.g. "qimvor/app/about$en-us". An unknown name gives an empty
+// Topic, and so do damaged data (anything but exactly one complete zlib stream): a topic is
+// shown whole or not at all.
 Topic GetTopic(const String& path);
 Topic GetTopic(const char* path);
 

@@ -26,19 +26,16 @@ String GetFileTitle(const String& path)
 	return dot == String::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
-String AppendFileName(const String& folder, const String& name)
-{
-	if(folder.empty())
-		return name;
-	return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 String GetExeTitle() { return GetFileTitle(GetExeFilePath()); }
 
-String GetExeDirFile(const char* name) { return AppendFileName(GetFileFolder(GetExeFilePath()), name); }
-
-String ConfigFile(const char* file) { return GetExeDirFile(file); }
-
-String ConfigFile() { return ConfigFile((GetExeTitle() + ".cfg").c_str()); }
+String ConfigFile()
+{
+	String folder = GetFileFolder(GetExeFilePath());
+	String name = GetExeTitle() + ".cfg";
+	if(folder.empty())
+		return name;
+	// Only the root folder ends in '/'.
+	return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
 
 } // namespace Upp

@@ -6,25 +6,38 @@ namespace Upp {
 
 const Nuller Null;
 
+namespace {
+
+// Lets std::visit pick, for each alternative, the one of these functions that takes it.
+template <class... F> struct Overload : F... {
+	using F::operator()...;
+};
+template <class... F> Overload(F...) -> Overload<F...>;
+
+} // namespace
+
 int Value::GetType() const
 {
-	switch(v.index()) {
-	case 1: return INT_V;
-	case 2: return STRING_V;
-	case 3: return DATE_V;
-	case 4: return ERROR_V;
-	default: return VOID_V;
-	}
+	return std::visit(Overload{
+						  [](std::monostate) { return (int)VOID_V; },
+						  [](int) { return (int)INT_V; },
+						  [](const String&) { return (int)STRING_V; },
+						  [](const Date&) { return (int)DATE_V; },
+						  [](const ValueError&) { return (int)ERROR_V; },
+					  },
+					  v);
 }
 
 bool Value::IsNull() const
 {
-	switch(v.index()) {
-	case 1: return std::get<int>(v) == INT_NULL;
-	case 2: return std::get<String>(v).empty();
-	case 3: return Upp::IsNull(std::get<Date>(v));
-	default: return true;
-	}
+	return std::visit(Overload{
+						  [](std::monostate) { return true; },
+						  [](int i) { return i == INT_NULL; },
+						  [](const String& s) { return s.empty(); },
+						  [](const Date& d) { return Upp::IsNull(d); },
+						  [](const ValueError&) { return true; },
+					  },
+					  v);
 }
 
 Value::operator int() const
@@ -41,39 +54,27 @@ Value::operator Date() const
 	return Date();
 }
 
-Value::operator String() const { return ToString(); }
-
 String Value::ToString() const
 {
-	switch(v.index()) {
-	case 1: return IsNull() ? String() : std::to_string(std::get<int>(v));
-	case 2: return std::get<String>(v);
-	case 3: {
-		const Date& d = std::get<Date>(v);
-		if(Upp::IsNull(d))
-			return String();
+	if(auto i = std::get_if<int>(&v))
+		return *i == INT_NULL ? String() : std::to_string(*i);
+	if(auto t = std::get_if<String>(&v))
+		return *t;
+	if(auto d = std::get_if<Date>(&v); d && !Upp::IsNull(*d)) {
 		char b[32];
-		snprintf(b, sizeof b, "%04d-%02d-%02d", d.year, d.month, d.day);
+		snprintf(b, sizeof b, "%04d-%02d-%02d", d->year, d->month, d->day);
 		return b;
 	}
-	case 4: return std::get<ValueErrorCls>(v).text;
-	default: return String();
-	}
+	return String();
 }
 
 bool Value::operator==(const Value& b) const
 {
+	// Void, the integer Null, the empty text and the Null date are all the same Null; an error
+	// value equals only an error value.
 	if(IsNull() && b.IsNull() && !IsError() && !b.IsError())
 		return true;
-	if(v.index() != b.v.index())
-		return false;
-	switch(v.index()) {
-	case 1: return std::get<int>(v) == std::get<int>(b.v);
-	case 2: return std::get<String>(v) == std::get<String>(b.v);
-	case 3: return std::get<Date>(v) == std::get<Date>(b.v);
-	case 4: return std::get<ValueErrorCls>(v) == std::get<ValueErrorCls>(b.v);
-	default: return true;
-	}
+	return v == b.v;
 }
 
 // Type number packed, then the data: an integer as 4 bytes little-endian, a text as its
@@ -108,16 +109,12 @@ void Value::Serialize(Stream& s)
 		}
 		return;
 	}
-	switch(v.index()) {
-	case 1: s % std::get<int>(v); break;
-	case 2: s % std::get<String>(v); break;
-	case 3: {
-		Date d = std::get<Date>(v);
-		s % d.day % d.month % d.year;
-		break;
-	}
-	default: break;
-	}
+	if(auto i = std::get_if<int>(&v))
+		s % *i;
+	else if(auto t = std::get_if<String>(&v))
+		s % *t;
+	else if(auto d = std::get_if<Date>(&v))
+		s % d->day % d->month % d->year;
 }
 
 } // namespace Upp

@@ -13,15 +13,15 @@ class Stream;
 // Type numbers, as written by the serialization.
 enum { VOID_V = 0, INT_V = 1, STRING_V = 3, DATE_V = 4, ERROR_V = 6 };
 
-struct ValueErrorCls {
-	String text;
-	bool operator==(const ValueErrorCls& b) const { return text == b.text; }
+// What a control gives for input it cannot read; it carries nothing more.
+struct ValueError {
+	bool operator==(const ValueError&) const = default;
 };
 
 // A dynamically typed value: void, integer, text, date or error. Void and the error value
 // both count as Null.
 class Value {
-	std::variant<std::monostate, int, String, Date, ValueErrorCls> v;
+	std::variant<std::monostate, int, String, Date, ValueError> v;
 
 public:
 	Value() = default;
@@ -30,28 +30,25 @@ public:
 	Value(const char* s) : v(String(s)) {}
 	Value(const String& s) : v(s) {}
 	Value(const Date& d) : v(d) {}
-	Value(const ValueErrorCls& e) : v(e) {}
+	Value(const ValueError& e) : v(e) {}
 
 	int GetType() const;
-	bool IsVoid() const { return v.index() == 0; }
-	bool IsError() const { return v.index() == 4; }
-	bool IsNull() const;
 	template <class T> bool Is() const { return std::holds_alternative<T>(v); }
+	bool IsVoid() const { return Is<std::monostate>(); }
+	bool IsError() const { return Is<ValueError>(); }
+	bool IsNull() const;
 
 	operator int() const;
 	operator Date() const;
-	operator String() const;
 	String ToString() const;
 
 	bool operator==(const Value& b) const;
-	bool operator!=(const Value& b) const { return !(*this == b); }
 
 	void Serialize(Stream& s);
 };
 
 inline bool IsNull(const Value& v) { return v.IsNull(); }
-inline bool IsError(const Value& v) { return v.IsError(); }
-inline Value ErrorValue(const String& s = String()) { return Value(ValueErrorCls{ s }); }
+inline Value ErrorValue() { return Value(ValueError()); }
 
 } // namespace Upp
 

@@ -13,18 +13,7 @@ namespace Upp {
 namespace {
 
 // The locale of the current language, for its first day of the week.
-QLocale CurrentLocale()
-{
-	int lang = GetCurrentLanguage();
-	QString code;
-	for(int i = 0; i < 4; i++) {
-		int letter = (lang >> (15 - 5 * i)) & 31;
-		if(i == 2)
-			code += '_';
-		code += letter ? QChar((i < 2 ? 'a' : 'A') + letter - 1) : QChar('?');
-	}
-	return QLocale(code);
-}
+QLocale CurrentLocale() { return QLocale(QString::fromStdString(LanguageLocaleName(GetCurrentLanguage()))); }
 
 QString Capitalized(QString s)
 {

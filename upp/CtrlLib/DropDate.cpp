@@ -70,15 +70,14 @@ void DropDate::SetData(const Value& v) { SetText(v.Is<Date>() ? Format((Date)v) 
 
 Value DropDate::GetData() const
 {
-	bool ok = false;
-	Date d = StrToDate(GetText().c_str(), &ok);
-	if(!ok)
-		return ErrorValue("Invalid date");
-	if(IsNull(d))
+	std::optional<Date> d = StrToDate(GetText().c_str());
+	if(!d)
+		return ErrorValue();
+	if(IsNull(*d))
 		return Value();
-	if(d < min || d > max)
-		return ErrorValue("Date out of range");
-	return d;
+	if(*d < min || *d > max)
+		return ErrorValue();
+	return *d;
 }
 
 void DropDate::SetText(const char* text) { edit->setText(QString::fromUtf8(text ? text : "")); }
