@@ -2,7 +2,7 @@
 
 #include "DateCalc.h"
 
-#include <Core/t.h>
+#include "qimvor_t.h"
 #include <app_tpp.h>
 #include <qimvor_version.h>
 

@@ -1,6 +1,6 @@
 #include <Core/Core.h>
 
-#include <Core/t.h>
+#include "../../qimvor/qimvor_t.h"
 
 static const Upp::LngEntry__ qimvor_lng[] = {
 #include "../../qimvor/qimvor.t"
