@@ -1,6 +1,7 @@
 #include "TopWindow.h"
 
 #include "ImageQt.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -85,7 +86,7 @@ void TopWindow::SyncSize()
 TopWindow& TopWindow::Title(const char* t)
 {
 	title = t;
-	widget->setWindowTitle(QString::fromUtf8(t));
+	widget->setWindowTitle(ToQString(t));
 	return *this;
 }
 

@@ -1,6 +1,7 @@
 #include "Bar.h"
 
 #include <CtrlCore/ImageQt.h>
+#include <CtrlCore/QtText.h>
 
 #include <QAction>
 #include <QMenu>
@@ -8,14 +9,12 @@
 
 namespace Upp {
 
-static QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // The entries of a submenu are rebuilt each time it opens.
 static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder);
 
 static void AddCommand(QWidget* target, const char* text, const Image& img, const Event<>& cb)
 {
-	auto* a = new QAction(Q(text), target);
+	auto* a = new QAction(ToQString(text), target);
 	if(!img.IsEmpty())
 		a->setIcon(QIcon(QPixmap::fromImage(ToQImage(img))));
 	QObject::connect(a, &QAction::triggered, [cb] { cb(); });
@@ -29,7 +28,7 @@ public:
 	explicit PopupBar(QMenu* m) : menu(m) {}
 	Item& Add(const char* text, const Event<Bar&>& submenu) override
 	{
-		AddSubmenu(menu->addMenu(Q(text)), submenu);
+		AddSubmenu(menu->addMenu(ToQString(text)), submenu);
 		return item;
 	}
 	Item& Add(const char* text, const Image& img, const Event<>& cb) override
@@ -93,7 +92,7 @@ String MenuBar::GetText(int i) const { return bar->actions()[i]->text().toStdStr
 
 Bar::Item& MenuBar::Add(const char* text, const Event<Bar&>& submenu)
 {
-	auto* m = new QMenu(Q(text), bar);
+	auto* m = new QMenu(ToQString(text), bar);
 	bar->addMenu(m);
 	AddSubmenu(m, submenu);
 	return item;

@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include <CtrlCore/ImageQt.h>
+#include <CtrlCore/QtText.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,8 +25,6 @@
 
 namespace Upp {
 
-static QString Q(const char* s) { return QString::fromUtf8(s); }
-
 LabelBase::LabelBase() : Ctrl(new QLabel)
 {
 	label = static_cast<QLabel*>(widget);
@@ -36,7 +35,7 @@ LabelBase::LabelBase() : Ctrl(new QLabel)
 LabelBase& LabelBase::SetText(const char* t)
 {
 	text = t;
-	label->setText(Q(t));
+	label->setText(ToQString(t));
 	return *this;
 }
 
@@ -66,7 +65,7 @@ LabelBox::LabelBox() : Ctrl(new QGroupBox)
 LabelBox& LabelBox::SetLabel(const char* t)
 {
 	text = t;
-	box->setTitle(Q(t));
+	box->setTitle(ToQString(t));
 	return *this;
 }
 
@@ -80,7 +79,7 @@ Button::Button() : Ctrl(new QPushButton)
 Button& Button::SetLabel(const char* t)
 {
 	text = t;
-	button->setText(Q(t));
+	button->setText(ToQString(t));
 	return *this;
 }
 
@@ -111,7 +110,7 @@ Switch::~Switch() { Reset(); }
 
 Switch& Switch::Add(const Value& v, const char* label)
 {
-	auto* b = new QRadioButton(Q(label), widget);
+	auto* b = new QRadioButton(ToQString(label), widget);
 	group->addButton(b, (int)values.size());
 	static_cast<QHBoxLayout*>(widget->layout())->addWidget(b, 1);
 	b->show();
@@ -241,7 +240,7 @@ DropList& DropList::Add(const Value& key, const char* text)
 {
 	{
 		QSignalBlocker block(combo);
-		combo->addItem(Q(text));
+		combo->addItem(ToQString(text));
 	}
 	keys.push_back(key);
 	Sync();
@@ -332,7 +331,7 @@ TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
 {
 	page.Remove();
 	Remove(page);
-	tabs->addTab(new TabHolder(page), Q(text));
+	tabs->addTab(new TabHolder(page), ToQString(text));
 	return *this;
 }
 
@@ -391,12 +390,12 @@ void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel)
 void PromptOK(const char* text)
 {
 	QWidget* owner = QApplication::activeWindow();
-	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), Q(text), QMessageBox::NoButton,
-					owner);
-	box.addButton(Q(t_("OK")), QMessageBox::AcceptRole);
+	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), ToQString(text),
+					QMessageBox::NoButton, owner);
+	box.addButton(ToQString(t_("OK")), QMessageBox::AcceptRole);
 	box.exec();
 }
 
-void LaunchWebBrowser(const String& url) { QDesktopServices::openUrl(QUrl(Q(url.c_str()))); }
+void LaunchWebBrowser(const String& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); }
 
 } // namespace Upp
