@@ -5,6 +5,7 @@
 
 #include "Ctrl.h"
 #include "Font.h"
+#include "LaunchWebBrowser.h"
 #include "Layout.h"
 #include "TopWindow.h"
 

@@ -2,12 +2,11 @@
 #define UPP_CTRLLIB_CTRLLIB_H
 
 #include <CtrlCore/CtrlCore.h>
-#if __has_include(<RichText/RichText.h>)
-#include <RichText/RichText.h>
-#endif
 
+#include "ArrangeOKCancel.h"
 #include "Bar.h"
 #include "DropDate.h"
+#include "PromptOK.h"
 #include "Widgets.h"
 
 #endif

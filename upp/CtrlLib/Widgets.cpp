@@ -7,21 +7,16 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTabWidget>
-#include <QUrl>
 
 namespace Upp {
 
@@ -376,26 +371,5 @@ ImageCtrl& ImageCtrl::SetImage(const Image& m)
 	label->setPixmap(m.IsEmpty() ? QPixmap() : QPixmap::fromImage(ToQImage(m)));
 	return *this;
 }
-
-void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel)
-{
-	int layout = QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout);
-	if(layout == QDialogButtonBox::MacLayout || layout == QDialogButtonBox::GnomeLayout) {
-		Ctrl::LogPos p = ok.GetPos();
-		ok.SetPos(cancel.GetPos());
-		cancel.SetPos(p);
-	}
-}
-
-void PromptOK(const char* text)
-{
-	QWidget* owner = QApplication::activeWindow();
-	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), ToQString(text),
-					QMessageBox::NoButton, owner);
-	box.addButton(ToQString(t_("OK")), QMessageBox::AcceptRole);
-	box.exec();
-}
-
-void LaunchWebBrowser(const String& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); }
 
 } // namespace Upp

@@ -165,15 +165,6 @@ public:
 	Image GetImage() const { return img; }
 };
 
-// Places OK and Cancel in the order of the desktop's convention.
-void ArrangeOKCancel(Ctrl& ok, Ctrl& cancel);
-
-// A modal box with the text and one OK button.
-void PromptOK(const char* text);
-inline void PromptOK(const String& text) { PromptOK(text.c_str()); }
-
-void LaunchWebBrowser(const String& url);
-
 } // namespace Upp
 
 #endif

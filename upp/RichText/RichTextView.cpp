@@ -1,6 +1,7 @@
 #include "RichText.h"
 
-#include <QDesktopServices>
+#include <CtrlCore/LaunchWebBrowser.h>
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -20,7 +21,7 @@ RichTextView::RichTextView() : Ctrl(new QTextBrowser)
 	browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 	browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 	QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
-					 [](const QUrl& url) { QDesktopServices::openUrl(url); });
+					 [](const QUrl& url) { LaunchWebBrowser(url.toString(QUrl::FullyEncoded).toStdString()); });
 	Rebuild();
 }
 
