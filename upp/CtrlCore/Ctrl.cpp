@@ -87,10 +87,6 @@ Ctrl* Ctrl::FromQWidget(const QWidget* w)
 static void Resolve(const Ctrl::Logc& c, int len, int& at, int& size)
 {
 	switch(c.align) {
-	case Ctrl::RIGHT:
-		size = c.b;
-		at = len - c.a - c.b;
-		break;
 	case Ctrl::SIZE:
 		at = c.a;
 		size = len - c.a - c.b;
@@ -175,13 +171,10 @@ Ctrl& Ctrl::SetVert(int align, int a, int b)
 }
 
 Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(LEFT, l, w); }
-Ctrl& Ctrl::RightPos(int r, int w) { return SetHorz(RIGHT, r, w); }
 Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(SIZE, l, r); }
 Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(CENTER, w, d); }
 Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(LEFT, t, h); }
-Ctrl& Ctrl::BottomPos(int b, int h) { return SetVert(RIGHT, b, h); }
 Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(SIZE, t, b); }
-Ctrl& Ctrl::VCenterPos(int h, int d) { return SetVert(CENTER, h, d); }
 
 Ctrl& Ctrl::SetRect(const Rect& r)
 {
@@ -212,12 +205,6 @@ Rect Ctrl::GetView() const
 		return Rect(GetSize());
 	QRect r = view->geometry();
 	return RectC(r.x(), r.y(), r.width(), r.height());
-}
-
-Rect Ctrl::GetScreenRect() const
-{
-	QPoint p = widget->mapToGlobal(QPoint(0, 0));
-	return RectC(p.x(), p.y(), widget->width(), widget->height());
 }
 
 void Ctrl::Add(Ctrl& c)
@@ -294,13 +281,9 @@ bool Ctrl::IsShown() const { return !widget->isHidden(); }
 
 bool Ctrl::IsVisible() const { return widget->isVisible(); }
 
-void Ctrl::Enable(bool b) { widget->setEnabled(b); }
-
 bool Ctrl::IsEnabled() const { return widget->isEnabled(); }
 
 void Ctrl::Refresh() { widget->update(); }
-
-void Ctrl::SetFocus() { widget->setFocus(); }
 
 void Ctrl::AddFrame(CtrlFrame& f)
 {
@@ -345,25 +328,21 @@ static void GetZoom(Zoom& h, Zoom& v)
 	v = vz;
 }
 
-Zoom Ctrl::GetHorzZoom()
-{
-	Zoom h, v;
-	GetZoom(h, v);
-	return h;
-}
-
-Zoom Ctrl::GetVertZoom()
-{
-	Zoom h, v;
-	GetZoom(h, v);
-	return v;
-}
-
 static int Scale(int x, Zoom z) { return z.d ? int(((long long)x * z.m + (x < 0 ? -z.d : z.d) / 2) / z.d) : x; }
 
-int Ctrl::HorzLayoutZoom(int cx) { return Scale(cx, GetHorzZoom()); }
+int Ctrl::HorzLayoutZoom(int cx)
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return Scale(cx, h);
+}
 
-int Ctrl::VertLayoutZoom(int cy) { return Scale(cy, GetVertZoom()); }
+int Ctrl::VertLayoutZoom(int cy)
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return Scale(cy, v);
+}
 
 ParentCtrl::ParentCtrl() {}
 

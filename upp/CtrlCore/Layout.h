@@ -9,7 +9,7 @@ namespace Upp {
 // the frames it has now) as minimum size and as its rectangle from (0, 0).
 template <class T> void CtrlLayout(T& ctrl)
 {
-	InitLayout(ctrl, ctrl, ctrl, ctrl);
+	InitLayout(ctrl, ctrl, ctrl);
 	Size sz = ctrl.AddFrameSize(Ctrl::LayoutZoom(T::GetLayoutSize()));
 	ctrl.SetMinSize(sz);
 	ctrl.SetRect(Rect(sz));
@@ -20,8 +20,6 @@ template <class T> void CtrlLayout(T& ctrl, const char* title)
 	CtrlLayout(ctrl);
 	ctrl.Title(title);
 }
-
-template <class T> void CtrlLayout(T& ctrl, const String& title) { CtrlLayout(ctrl, title.c_str()); }
 
 // The application's main function, run by the process entry point of upp_guimain inside a
 // QApplication.

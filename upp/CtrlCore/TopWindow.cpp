@@ -61,8 +61,6 @@ void TopWindow::SyncFlags()
 		f |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
 	if(minimizebox)
 		f |= Qt::WindowMinimizeButtonHint;
-	if(maximizebox)
-		f |= Qt::WindowMaximizeButtonHint;
 	bool visible = widget->isVisible();
 	if(widget->windowFlags() != f) {
 		widget->setWindowFlags(f);
@@ -72,16 +70,16 @@ void TopWindow::SyncFlags()
 	SyncSize();
 }
 
-// A window that is not sizeable keeps the size the program gave it.
-void TopWindow::SyncSize()
-{
-	if(sizeable) {
-		widget->setMinimumSize(minsize.cx, minsize.cy);
-		widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-	}
-	else
-		widget->setFixedSize(widget->size());
-}
+// The windows keep the size the program gave them; the user cannot resize them.
+void TopWindow::SyncSize() { widget->setFixedSize(widget->size()); }
+
+bool TopWindow::IsSizeable() const { return widget->minimumSize() != widget->maximumSize(); }
+
+bool TopWindow::HasMinimizeBox() const { return widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint); }
+
+bool TopWindow::HasMaximizeBox() const { return widget->windowFlags().testFlag(Qt::WindowMaximizeButtonHint); }
+
+bool TopWindow::HasCloseBox() const { return widget->windowFlags().testFlag(Qt::WindowCloseButtonHint); }
 
 TopWindow& TopWindow::Title(const char* t)
 {
@@ -90,23 +88,9 @@ TopWindow& TopWindow::Title(const char* t)
 	return *this;
 }
 
-TopWindow& TopWindow::Sizeable(bool b)
-{
-	sizeable = b;
-	SyncFlags();
-	return *this;
-}
-
 TopWindow& TopWindow::MinimizeBox(bool b)
 {
 	minimizebox = b;
-	SyncFlags();
-	return *this;
-}
-
-TopWindow& TopWindow::MaximizeBox(bool b)
-{
-	maximizebox = b;
 	SyncFlags();
 	return *this;
 }
@@ -126,7 +110,6 @@ TopWindow& TopWindow::CenterScreen()
 
 TopWindow& TopWindow::Icon(const Image& img)
 {
-	icon = img;
 	widget->setWindowIcon(img.IsEmpty() ? QIcon() : QIcon(QPixmap::fromImage(ToQImage(img))));
 	return *this;
 }

@@ -26,16 +26,11 @@ class PopupBar : public Bar {
 
 public:
 	explicit PopupBar(QMenu* m) : menu(m) {}
-	Item& Add(const char* text, const Event<Bar&>& submenu) override
+	void Add(const char* text, const Event<Bar&>& submenu) override
 	{
 		AddSubmenu(menu->addMenu(ToQString(text)), submenu);
-		return item;
 	}
-	Item& Add(const char* text, const Image& img, const Event<>& cb) override
-	{
-		AddCommand(menu, text, img, cb);
-		return item;
-	}
+	void Add(const char* text, const Image& img, const Event<>& cb) override { AddCommand(menu, text, img, cb); }
 };
 
 static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder)
@@ -90,19 +85,14 @@ int MenuBar::GetCount() const { return (int)bar->actions().size(); }
 
 String MenuBar::GetText(int i) const { return bar->actions()[i]->text().toStdString(); }
 
-Bar::Item& MenuBar::Add(const char* text, const Event<Bar&>& submenu)
+void MenuBar::Add(const char* text, const Event<Bar&>& submenu)
 {
 	auto* m = new QMenu(ToQString(text), bar);
 	bar->addMenu(m);
 	AddSubmenu(m, submenu);
-	return item;
 }
 
-Bar::Item& MenuBar::Add(const char* text, const Image& img, const Event<>& cb)
-{
-	AddCommand(bar, text, img, cb);
-	return item;
-}
+void MenuBar::Add(const char* text, const Image& img, const Event<>& cb) { AddCommand(bar, text, img, cb); }
 
 void MenuBar::FrameAdd(Ctrl& parent)
 {

@@ -7,7 +7,6 @@ namespace Upp {
 
 // A modal box with the text and one OK button, titled like the active window it belongs to.
 void PromptOK(const char* text);
-inline void PromptOK(const String& text) { PromptOK(text.c_str()); }
 
 } // namespace Upp
 

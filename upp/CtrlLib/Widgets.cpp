@@ -114,8 +114,6 @@ Switch& Switch::Add(const Value& v, const char* label)
 	return *this;
 }
 
-String Switch::GetLabel(int i) const { return group->button(i)->text().toStdString(); }
-
 void Switch::Reset()
 {
 	for(QAbstractButton* b : group->buttons()) {
@@ -352,12 +350,6 @@ int TabCtrl::Get() const { return tabs->currentIndex(); }
 void TabCtrl::Set(int i) { tabs->setCurrentIndex(i); }
 
 String TabCtrl::GetTabText(int i) const { return tabs->tabText(i).toStdString(); }
-
-Ctrl* TabCtrl::GetPage(int i) const
-{
-	TabHolder* h = HolderOf(tabs->widget(i));
-	return h && h->Page() ? Ctrl::FromQWidget(h->Page()) : nullptr;
-}
 
 ImageCtrl::ImageCtrl() : Ctrl(new QLabel)
 {

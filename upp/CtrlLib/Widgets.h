@@ -26,7 +26,6 @@ public:
 	LabelBase& SetText(const char* t);
 	LabelBase& SetText(const String& t) { return SetText(t.c_str()); }
 	LabelBase& SetLabel(const char* t) { return SetText(t); }
-	LabelBase& SetLabel(const String& t) { return SetText(t.c_str()); }
 	LabelBase& SetAlign(int a);
 	LabelBase& SetFont(Font f);
 	String GetText() const { return text; }
@@ -45,7 +44,6 @@ class LabelBox : public Ctrl {
 public:
 	LabelBox();
 	LabelBox& SetLabel(const char* t);
-	LabelBox& SetLabel(const String& t) { return SetLabel(t.c_str()); }
 	String GetLabel() const { return text; }
 };
 
@@ -57,7 +55,6 @@ class Button : public Ctrl {
 public:
 	Button();
 	Button& SetLabel(const char* t);
-	Button& SetLabel(const String& t) { return SetLabel(t.c_str()); }
 	String GetLabel() const { return text; }
 	// Enter presses the Ok button and Escape the Cancel button of a window, while shown.
 	Button& Ok(bool b = true)
@@ -70,8 +67,6 @@ public:
 		cancel = b;
 		return *this;
 	}
-	bool IsOk() const { return ok; }
-	bool IsCancel() const { return cancel; }
 	bool HotKey(int key) override;
 };
 
@@ -86,11 +81,8 @@ public:
 	Switch();
 	~Switch() override;
 	Switch& Add(const Value& v, const char* label);
-	Switch& Add(const Value& v, const String& label) { return Add(v, label.c_str()); }
 	void Reset(); // removes every case
 	int GetCount() const { return (int)values.size(); }
-	Value GetValue(int i) const { return values[i]; }
-	String GetLabel(int i) const;
 	void SetData(const Value& v) override;
 	Value GetData() const override { return value; }
 };
@@ -125,12 +117,10 @@ class DropList : public Ctrl {
 public:
 	DropList();
 	DropList& Add(const Value& key, const char* text);
-	DropList& Add(const Value& key, const String& text) { return Add(key, text.c_str()); }
 	void ClearList();
 	DropList& SetDropLines(int n);
 	int GetDropLines() const;
 	int GetCount() const { return (int)keys.size(); }
-	Value GetKey(int i) const { return keys[i]; }
 	String GetValue(int i) const;
 	int GetIndex() const; // of the chosen entry, -1 when none shows
 	void SetData(const Value& v) override;
@@ -139,19 +129,17 @@ public:
 
 class TabCtrl : public Ctrl {
 	QTabWidget* tabs;
+	int IndexOf(const Ctrl& page) const; // -1 when no tab shows it
 
 public:
 	TabCtrl();
 	~TabCtrl() override;
 	TabCtrl& Add(Ctrl& page, const char* text);
-	TabCtrl& Add(Ctrl& page, const String& text) { return Add(page, text.c_str()); }
 	void Remove(Ctrl& page);
-	int IndexOf(const Ctrl& page) const; // -1 when no tab shows it
 	int GetCount() const;
 	int Get() const; // the selected tab, -1 when none
 	void Set(int i);
 	String GetTabText(int i) const;
-	Ctrl* GetPage(int i) const;
 };
 
 class ImageCtrl : public Ctrl {

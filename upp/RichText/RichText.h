@@ -136,7 +136,6 @@ void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom);
 // navigates.
 class RichTextView : public Ctrl {
 	QTextBrowser* browser;
-	String qtf;
 	RichDoc doc;
 	Zoom qtfzoom, viewzoom;
 
@@ -148,17 +147,13 @@ public:
 	// Parses `qtf` with every dimension scaled by `z`; the view zoom then applies on top.
 	void SetQTF(const char* qtf, Zoom z = Zoom(1, 1));
 	void SetQTF(const String& qtf, Zoom z = Zoom(1, 1)) { SetQTF(qtf.c_str(), z); }
-	String GetQTF() const { return qtf; }
-	void Clear();
 
 	// 1/1 shows each parsed dot as one pixel.
 	RichTextView& SetZoom(Zoom z);
-	Zoom GetZoom() const { return viewzoom; }
 
 	RichTextView& NoSb(bool b = true);
 
 	String GetPlainText() const;
-	std::vector<String> GetLinks() const; // link targets in document order
 	QTextDocument* GetQTextDocument() const;
 };
 

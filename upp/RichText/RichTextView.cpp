@@ -3,7 +3,6 @@
 #include <CtrlCore/LaunchWebBrowser.h>
 
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -46,18 +45,10 @@ void RichTextView::Rebuild()
 	browser->horizontalScrollBar()->setValue(0);
 }
 
-void RichTextView::SetQTF(const char* s, Zoom z)
+void RichTextView::SetQTF(const char* qtf, Zoom z)
 {
-	qtf = s ? s : "";
 	qtfzoom = z;
-	doc = ParseQTF(qtf);
-	Rebuild();
-}
-
-void RichTextView::Clear()
-{
-	qtf.clear();
-	doc = RichDoc();
+	doc = ParseQTF(qtf ? qtf : "");
 	Rebuild();
 }
 
@@ -77,23 +68,6 @@ RichTextView& RichTextView::NoSb(bool b)
 }
 
 String RichTextView::GetPlainText() const { return browser->document()->toPlainText().toStdString(); }
-
-std::vector<String> RichTextView::GetLinks() const
-{
-	std::vector<String> links;
-	QTextDocument* qd = browser->document();
-	for(QTextBlock b = qd->begin(); b.isValid(); b = b.next()) {
-		QString last;
-		for(QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
-			QTextCharFormat f = it.fragment().charFormat();
-			QString href = f.isAnchor() ? f.anchorHref() : QString();
-			if(!href.isEmpty() && href != last)
-				links.push_back(href.toStdString());
-			last = href;
-		}
-	}
-	return links;
-}
 
 QTextDocument* RichTextView::GetQTextDocument() const { return browser->document(); }
 
