@@ -186,8 +186,6 @@ void EditIntSpin::SetData(const Value& v)
 // back when editing ends on a text that is no number in range.
 Value EditIntSpin::GetData() const { return spin->value(); }
 
-String EditIntSpin::GetText() const { return spin->text().toStdString(); }
-
 // Styles that open a list over its field as a menu (Fusion among them) show every entry and
 // ignore the count of drop lines; this one opens it as a scrolling list below the field and
 // draws everything else as the application's style does.

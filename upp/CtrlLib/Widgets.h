@@ -96,14 +96,12 @@ public:
 	EditIntSpin();
 	EditIntSpin& Min(int n);
 	EditIntSpin& Max(int n);
-	EditIntSpin& MinMax(int lo, int hi) { return Min(lo).Max(hi); }
 	EditIntSpin& NotNull(bool b = true);
 	int GetMin() const;
 	int GetMax() const;
 	bool IsNotNull() const { return notnull; }
 	void SetData(const Value& v) override;
 	Value GetData() const override;
-	String GetText() const;
 };
 
 // A drop-down list whose value lives apart from its entries: clearing the entries keeps the
@@ -149,7 +147,6 @@ class ImageCtrl : public Ctrl {
 public:
 	ImageCtrl();
 	ImageCtrl& SetImage(const Image& m);
-	ImageCtrl& operator=(const Image& m) { return SetImage(m); }
 	Image GetImage() const { return img; }
 };
 
