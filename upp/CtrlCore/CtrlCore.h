@@ -3,6 +3,7 @@
 
 #include <Core/Core.h>
 
+#include "AppMain.h"
 #include "Ctrl.h"
 #include "Font.h"
 #include "LaunchWebBrowser.h"

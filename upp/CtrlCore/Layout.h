@@ -21,22 +21,6 @@ template <class T> void CtrlLayout(T& ctrl, const char* title)
 	ctrl.Title(title);
 }
 
-// The application's main function, run by the process entry point of upp_guimain inside a
-// QApplication.
-typedef void (*GuiMainFn)();
-void SetGuiMain(GuiMainFn fn);
-GuiMainFn GetGuiMain();
-int RunGuiMain(int argc, char** argv);
-
-struct GuiMainRegistrar {
-	explicit GuiMainRegistrar(GuiMainFn fn) { SetGuiMain(fn); }
-};
-
 } // namespace Upp
-
-#define GUI_APP_MAIN                                                                                                   \
-	static void GuiMainFn_();                                                                                          \
-	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                                                      \
-	static void GuiMainFn_()
 
 #endif

@@ -5,8 +5,14 @@
 
 #include "ArrangeOKCancel.h"
 #include "Bar.h"
+#include "Button.h"
 #include "DropDate.h"
+#include "DropList.h"
+#include "EditIntSpin.h"
+#include "ImageCtrl.h"
+#include "Label.h"
 #include "PromptOK.h"
-#include "Widgets.h"
+#include "Switch.h"
+#include "TabCtrl.h"
 
 #endif
