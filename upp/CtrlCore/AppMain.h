@@ -17,8 +17,8 @@ struct GuiMainRegistrar {
 } // namespace Upp
 
 #define GUI_APP_MAIN                                                                                                   \
-	static void GuiMainFn_();                                                                                          \
-	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                                                      \
-	static void GuiMainFn_()
+	static void AppMainFunction();                                                                                     \
+	static Upp::GuiMainRegistrar app_main_registrar(AppMainFunction);                                                  \
+	static void AppMainFunction()
 
 #endif

@@ -84,24 +84,16 @@ Ctrl* Ctrl::FromQWidget(const QWidget* w)
 	return nullptr;
 }
 
+// Position and extent along an axis `len` pixels long; an extent never goes below zero.
 static void Resolve(const Ctrl::Logc& c, int len, int& at, int& size)
 {
-	switch(c.align) {
-	case Ctrl::SIZE:
-		at = c.a;
-		size = len - c.a - c.b;
-		break;
-	case Ctrl::CENTER:
-		size = c.a;
-		at = (len - c.a) / 2 + c.b;
-		break;
-	default:
-		at = c.a;
-		size = c.b;
-		break;
-	}
-	if(size < 0)
-		size = 0;
+	at = c.offset;
+	size = c.size;
+	if(c.align == Ctrl::Logc::STRETCH)
+		size = len - c.offset - c.farmargin;
+	else if(c.align == Ctrl::Logc::CENTER)
+		at += (len - c.size) / 2;
+	size = std::max(size, 0);
 }
 
 void Ctrl::PlaceChild(Ctrl& c)
@@ -142,46 +134,37 @@ Ctrl& Ctrl::SetPos(LogPos p)
 	return *this;
 }
 
-static Ctrl::Logc MakeLogc(int align, int a, int b)
-{
-	Ctrl::Logc c;
-	c.align = align;
-	c.a = a;
-	c.b = b;
-	return c;
-}
-
 // Sets one axis; the other keeps its placement, or the widget's current extent if it had none.
-Ctrl& Ctrl::SetHorz(int align, int a, int b)
+Ctrl& Ctrl::SetHorz(Logc x)
 {
 	LogPos p = pos;
 	if(!haspos)
-		p.y = MakeLogc(LEFT, 0, widget->height());
-	p.x = MakeLogc(align, a, b);
+		p.y = Logc::Start(0, widget->height());
+	p.x = x;
 	return SetPos(p);
 }
 
-Ctrl& Ctrl::SetVert(int align, int a, int b)
+Ctrl& Ctrl::SetVert(Logc y)
 {
 	LogPos p = pos;
 	if(!haspos)
-		p.x = MakeLogc(LEFT, 0, widget->width());
-	p.y = MakeLogc(align, a, b);
+		p.x = Logc::Start(0, widget->width());
+	p.y = y;
 	return SetPos(p);
 }
 
-Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(LEFT, l, w); }
-Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(SIZE, l, r); }
-Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(CENTER, w, d); }
-Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(LEFT, t, h); }
-Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(SIZE, t, b); }
+Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(Logc::Start(l, w)); }
+Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(Logc::Stretch(l, r)); }
+Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(Logc::Center(w, d)); }
+Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(Logc::Start(t, h)); }
+Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(Logc::Stretch(t, b)); }
 
 Ctrl& Ctrl::SetRect(const Rect& r)
 {
 	if(parent) {
 		LogPos p;
-		p.x = MakeLogc(LEFT, r.left, r.Width());
-		p.y = MakeLogc(LEFT, r.top, r.Height());
+		p.x = Logc::Start(r.left, r.Width());
+		p.y = Logc::Start(r.top, r.Height());
 		return SetPos(p);
 	}
 	widget->setGeometry(r.left, r.top, r.Width(), r.Height());

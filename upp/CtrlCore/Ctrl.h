@@ -29,10 +29,19 @@ public:
 // owners; the Qt parent only places the widget, it never deletes another control's widget.
 class Ctrl {
 public:
-	enum { LEFT, SIZE, CENTER };
+	// Where a control sits along one axis of its parent's view: from the near edge (left or
+	// top) at a fixed size, stretched between margins at both edges, or centred at a fixed
+	// size and shifted by an offset.
 	struct Logc {
-		int align = LEFT;
-		int a = 0, b = 0;
+		enum Align { START, STRETCH, CENTER };
+		Align align = START;
+		int offset = 0;    // from the near edge, or for CENTER from the centred place
+		int size = 0;      // START and CENTER
+		int farmargin = 0; // STRETCH: the room left at the far edge
+
+		static Logc Start(int offset, int size) { return { START, offset, size, 0 }; }
+		static Logc Stretch(int nearmargin, int farmargin) { return { STRETCH, nearmargin, 0, farmargin }; }
+		static Logc Center(int size, int offset) { return { CENTER, offset, size, 0 }; }
 	};
 	struct LogPos {
 		Logc x, y;
@@ -54,8 +63,8 @@ protected:
 	void SetWidget(QWidget* w, QWidget* v = nullptr);
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
-	Ctrl& SetHorz(int align, int a, int b);
-	Ctrl& SetVert(int align, int a, int b);
+	Ctrl& SetHorz(Logc x);
+	Ctrl& SetVert(Logc y);
 	friend class Watcher;
 
 public:
