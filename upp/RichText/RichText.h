@@ -132,12 +132,18 @@ RichDoc ParseQTF(const String& qtf);
 // Replaces the content of `out` with `doc`, every dimension scaled by `zoom` (dots -> pixels).
 void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom);
 
-// A read-only page showing QTF. Links open in the system's browser; the view itself never
-// navigates.
+// A read-only page showing QTF. Links open through LaunchWebBrowser; the view itself never
+// navigates. A view that may scroll shows its text in a QTextBrowser, made when it first has
+// text to show. A view without scroll bars (NoSb, as for a one-line link) needs none of the
+// browser's machinery: it paints its document itself, shows the pointing hand over a link
+// and opens the link a click lands on, but offers no selection and no keyboard navigation.
 class RichTextView : public Ctrl {
-	QTextBrowser* browser;
+	class Page;
+	Page* page;                      // the control's widget
+	QTextBrowser* browser = nullptr; // inside the page once the view scrolls its text
 	RichDoc doc;
 	Zoom qtfzoom, viewzoom;
+	bool scrollbars = true;
 
 	void Rebuild();
 

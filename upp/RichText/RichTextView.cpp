@@ -2,6 +2,9 @@
 
 #include <CtrlCore/LaunchWebBrowser.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -11,21 +14,94 @@
 
 namespace Upp {
 
-RichTextView::RichTextView() : Ctrl(new QTextBrowser)
+// The address as QTextBrowser hands a clicked link on.
+static void OpenLink(const QUrl& url) { LaunchWebBrowser(url.toString(QUrl::FullyEncoded).toStdString()); }
+
+// Paints the document the way a QTextBrowser without scroll bars does: on the base colour,
+// wrapped at the page's width, no margin, no cursor, no selection. Once the view has a
+// browser, the browser covers the page and the page paints nothing.
+class RichTextView::Page : public QWidget {
+	QString pressed; // the link under the pointer when the left button went down
+
+	QString LinkAt(QPoint p) const { return text.documentLayout()->anchorAt(p); }
+
+public:
+	QTextDocument text;
+	QTextBrowser* browser = nullptr;
+
+	Page()
+	{
+		setBackgroundRole(QPalette::Base);
+		setAutoFillBackground(true);
+		setMouseTracking(true);
+		text.documentLayout()->setPaintDevice(this);
+	}
+
+protected:
+	void resizeEvent(QResizeEvent*) override
+	{
+		if(browser)
+			browser->setGeometry(rect());
+		else
+			text.setTextWidth(width());
+	}
+	void paintEvent(QPaintEvent* e) override
+	{
+		if(browser)
+			return;
+		QPainter p(this);
+		p.setClipRect(e->rect());
+		QAbstractTextDocumentLayout::PaintContext ctx;
+		ctx.palette = palette();
+		ctx.clip = e->rect();
+		text.documentLayout()->draw(&p, ctx);
+	}
+	void mouseMoveEvent(QMouseEvent* e) override
+	{
+		if(LinkAt(e->pos()).isEmpty())
+			unsetCursor();
+		else
+			setCursor(Qt::PointingHandCursor);
+	}
+	void mousePressEvent(QMouseEvent* e) override
+	{
+		if(e->button() == Qt::LeftButton)
+			pressed = LinkAt(e->pos());
+	}
+	// A click opens a link when the button goes down and up on the same one.
+	void mouseReleaseEvent(QMouseEvent* e) override
+	{
+		if(e->button() != Qt::LeftButton)
+			return;
+		QString link = pressed;
+		pressed.clear();
+		if(!link.isEmpty() && LinkAt(e->pos()) == link)
+			OpenLink(QUrl(link));
+	}
+};
+
+RichTextView::RichTextView() : Ctrl(nullptr)
 {
-	browser = static_cast<QTextBrowser*>(GetQWidget());
-	browser->setOpenLinks(false); // the view only shows its text; links go to the system
-	browser->setOpenExternalLinks(false);
-	browser->setFrameShape(QFrame::NoFrame);
-	browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-	browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-	QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
-					 [](const QUrl& url) { LaunchWebBrowser(url.toString(QUrl::FullyEncoded).toStdString()); });
+	page = new Page;
+	SetWidget(page);
 	Rebuild();
 }
 
 void RichTextView::Rebuild()
 {
+	if(scrollbars && !browser && !doc.parts.empty()) {
+		browser = new QTextBrowser(page);
+		browser->setOpenLinks(false); // the view only shows its text; links go to the system
+		browser->setOpenExternalLinks(false);
+		browser->setFrameShape(QFrame::NoFrame);
+		browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+		browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+		QObject::connect(browser, &QTextBrowser::anchorClicked, browser, OpenLink);
+		browser->setGeometry(page->rect());
+		browser->show();
+		page->browser = browser;
+		page->text.clear();
+	}
 	// Both zooms multiply; reduce so that repeated use cannot overflow.
 	long long m = (long long)qtfzoom.m * viewzoom.m;
 	long long d = (long long)qtfzoom.d * viewzoom.d;
@@ -38,11 +114,17 @@ void RichTextView::Rebuild()
 		m /= 2;
 		d /= 2;
 	}
-	QTextDocument* qd = browser->document();
+	QTextDocument* qd = GetQTextDocument();
 	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
 	qd->setDocumentMargin(0);
-	browser->verticalScrollBar()->setValue(0);
-	browser->horizontalScrollBar()->setValue(0);
+	if(browser) {
+		browser->verticalScrollBar()->setValue(0);
+		browser->horizontalScrollBar()->setValue(0);
+	}
+	else {
+		qd->setTextWidth(page->width());
+		page->update();
+	}
 }
 
 void RichTextView::SetQTF(const char* qtf, Zoom z)
@@ -61,14 +143,19 @@ RichTextView& RichTextView::SetZoom(Zoom z)
 
 RichTextView& RichTextView::NoSb(bool b)
 {
-	Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-	browser->setHorizontalScrollBarPolicy(policy);
-	browser->setVerticalScrollBarPolicy(policy);
+	scrollbars = !b;
+	if(browser) {
+		Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+		browser->setHorizontalScrollBarPolicy(policy);
+		browser->setVerticalScrollBarPolicy(policy);
+	}
+	else if(scrollbars && !doc.parts.empty())
+		Rebuild();
 	return *this;
 }
 
-String RichTextView::GetPlainText() const { return browser->document()->toPlainText().toStdString(); }
+String RichTextView::GetPlainText() const { return GetQTextDocument()->toPlainText().toStdString(); }
 
-QTextDocument* RichTextView::GetQTextDocument() const { return browser->document(); }
+QTextDocument* RichTextView::GetQTextDocument() const { return browser ? browser->document() : &page->text; }
 
 } // namespace Upp
