@@ -70,11 +70,12 @@ void MenuBar::Clear()
 
 void MenuBar::Set(const Event<Bar&>& menu)
 {
+	int before = FrameHeight();
 	Clear();
 	menu(*this);
 	// As high as these entries need: taller for some scripts, and back again after them.
 	int h = bar->sizeHint().height();
-	if(h != FrameHeight()) {
+	if(h != before) {
 		height = h;
 		if(owner)
 			owner->LayoutFrames();
@@ -110,17 +111,16 @@ void MenuBar::FrameRemove()
 	bar->setParent(nullptr);
 }
 
-// The band starts as high as a bar with one Latin entry; the entries set later give it
-// their own height. Measuring taller scripts (Chinese, say) up front would load their fonts
-// at every start.
+// The band starts as high as the bar with one Latin entry, measured on the bar itself with
+// an entry that is taken out again; the entries set later give it their own height.
+// Measuring taller scripts (Chinese, say) up front would load their fonts at every start.
 int MenuBar::FrameHeight() const
 {
 	if(!height) {
-		QMenuBar probe;
-		probe.setNativeMenuBar(false);
-		probe.setFont(bar->font());
-		probe.addMenu("File");
-		height = probe.sizeHint().height();
+		QAction* probe = bar->addAction("File");
+		height = bar->sizeHint().height();
+		bar->removeAction(probe);
+		delete probe;
 	}
 	return height;
 }
