@@ -23,7 +23,7 @@ static void OpenLink(const QUrl& url) { LaunchWebBrowser(url.toString(QUrl::Full
 class RichTextView::Page : public QWidget {
 	QString pressed; // the link under the pointer when the left button went down
 
-	QString LinkAt(QPoint p) const { return text.documentLayout()->anchorAt(p); }
+	QString LinkAt(QPoint p) { return Laid()->anchorAt(p); }
 
 public:
 	QTextDocument text;
@@ -35,6 +35,16 @@ public:
 		setAutoFillBackground(true);
 		setMouseTracking(true);
 		text.documentLayout()->setPaintDevice(this);
+		Unlaid();
+	}
+	// A document with no page size is not laid out while it is built (nor at each zoom or
+	// width); it is laid out once, when first painted or clicked.
+	void Unlaid() { text.setPageSize(QSizeF(0, 0)); }
+	QAbstractTextDocumentLayout* Laid()
+	{
+		if(text.pageSize() != QSizeF(width(), -1))
+			text.setTextWidth(width());
+		return text.documentLayout();
 	}
 
 protected:
@@ -42,8 +52,6 @@ protected:
 	{
 		if(browser)
 			browser->setGeometry(rect());
-		else
-			text.setTextWidth(width());
 	}
 	void paintEvent(QPaintEvent* e) override
 	{
@@ -54,7 +62,7 @@ protected:
 		QAbstractTextDocumentLayout::PaintContext ctx;
 		ctx.palette = palette();
 		ctx.clip = e->rect();
-		text.documentLayout()->draw(&p, ctx);
+		Laid()->draw(&p, ctx);
 	}
 	void mouseMoveEvent(QMouseEvent* e) override
 	{
@@ -84,7 +92,6 @@ RichTextView::RichTextView() : Ctrl(nullptr)
 {
 	page = new Page;
 	SetWidget(page);
-	Rebuild();
 }
 
 void RichTextView::Rebuild()
@@ -114,6 +121,8 @@ void RichTextView::Rebuild()
 		m /= 2;
 		d /= 2;
 	}
+	if(!browser)
+		page->Unlaid();
 	QTextDocument* qd = GetQTextDocument();
 	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
 	qd->setDocumentMargin(0);
@@ -121,10 +130,8 @@ void RichTextView::Rebuild()
 		browser->verticalScrollBar()->setValue(0);
 		browser->horizontalScrollBar()->setValue(0);
 	}
-	else {
-		qd->setTextWidth(page->width());
+	else
 		page->update();
-	}
 }
 
 void RichTextView::SetQTF(const char* qtf, Zoom z)
