@@ -135,29 +135,20 @@ Ctrl& Ctrl::SetPos(LogPos p)
 }
 
 // Sets one axis; the other keeps its placement, or the widget's current extent if it had none.
-Ctrl& Ctrl::SetHorz(Logc x)
+Ctrl& Ctrl::SetAxis(Logc LogPos::*axis, Logc c)
 {
 	LogPos p = pos;
 	if(!haspos)
-		p.y = Logc::Start(0, widget->height());
-	p.x = x;
+		p = LogPos{ Logc::Start(0, widget->width()), Logc::Start(0, widget->height()) };
+	p.*axis = c;
 	return SetPos(p);
 }
 
-Ctrl& Ctrl::SetVert(Logc y)
-{
-	LogPos p = pos;
-	if(!haspos)
-		p.x = Logc::Start(0, widget->width());
-	p.y = y;
-	return SetPos(p);
-}
-
-Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(Logc::Start(l, w)); }
-Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(Logc::Stretch(l, r)); }
-Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(Logc::Center(w, d)); }
-Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(Logc::Start(t, h)); }
-Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(Logc::Stretch(t, b)); }
+Ctrl& Ctrl::LeftPos(int l, int w) { return SetAxis(&LogPos::x, Logc::Start(l, w)); }
+Ctrl& Ctrl::HSizePos(int l, int r) { return SetAxis(&LogPos::x, Logc::Stretch(l, r)); }
+Ctrl& Ctrl::HCenterPos(int w, int d) { return SetAxis(&LogPos::x, Logc::Center(w, d)); }
+Ctrl& Ctrl::TopPos(int t, int h) { return SetAxis(&LogPos::y, Logc::Start(t, h)); }
+Ctrl& Ctrl::VSizePos(int t, int b) { return SetAxis(&LogPos::y, Logc::Stretch(t, b)); }
 
 Ctrl& Ctrl::SetRect(const Rect& r)
 {

@@ -63,8 +63,7 @@ protected:
 	void SetWidget(QWidget* w, QWidget* v = nullptr);
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
-	Ctrl& SetHorz(Logc x);
-	Ctrl& SetVert(Logc y);
+	Ctrl& SetAxis(Logc LogPos::*axis, Logc c);
 	friend class Watcher;
 
 public:
