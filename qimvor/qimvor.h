@@ -2,6 +2,7 @@
 #define QIMVOR_QIMVOR_H
 
 #include <CtrlLib/CtrlLib.h>
+#include <RichText/RichText.h>
 
 using namespace Upp;
 

@@ -4,7 +4,7 @@
 
 using namespace Upp;
 
-TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
+TEST(ImageQt, PixelsArriveInPlacePremultiplied)
 {
 	struct Case {
 		RGBA p;
@@ -31,32 +31,6 @@ TEST(ImageQt, PixelsSurviveTheRoundTripPremultiplied)
 			EXPECT_EQ(c.rgb(), cases[i].seen.rgb());
 		}
 	}
-
-	Image back = FromQImage(q);
-	ASSERT_EQ(back.GetSize(), Size(2, 2));
-	for(int i = 0; i < 4; i++) {
-		const RGBA& a = back.Begin()[i];
-		const RGBA& b = cases[i].p;
-		EXPECT_TRUE(a.b == b.b && a.g == b.g && a.r == b.r && a.a == b.a) << i;
-	}
 }
 
-TEST(ImageQt, OtherFormatsAreConvertedAndRowsKeepTheirOrder)
-{
-	QImage q(3, 2, QImage::Format_RGB32);
-	q.fill(QColor(1, 2, 3));
-	q.setPixelColor(2, 1, QColor(200, 100, 50));
-	Image img = FromQImage(q);
-	ASSERT_EQ(img.GetSize(), Size(3, 2));
-	EXPECT_EQ(img[0][0].r, 1);
-	EXPECT_EQ(img[0][0].a, 255);
-	EXPECT_EQ(img[1][2].r, 200);
-	EXPECT_EQ(img[1][2].g, 100);
-	EXPECT_EQ(img[1][2].b, 50);
-}
-
-TEST(ImageQt, EmptyAndNullCorrespond)
-{
-	EXPECT_TRUE(ToQImage(Image()).isNull());
-	EXPECT_TRUE(FromQImage(QImage()).IsEmpty());
-}
+TEST(ImageQt, EmptyGivesNull) { EXPECT_TRUE(ToQImage(Image()).isNull()); }

@@ -1,44 +1,25 @@
-// RichTextView: what the page shows, at which size, and where its links go.
+// RichTextView: what the page shows and at which size, the program's own pages included.
 #include <RichText/RichText.h>
 
-#include <QAbstractTextDocumentLayout>
-#include <QBuffer>
-#include <QDesktopServices>
-#include <QGuiApplication>
 #include <QImage>
-#include <QScrollBar>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 #include <gtest/gtest.h>
 
+#include "richtextutil.h"
 #include "testutil.h"
-
-using testutil::MakePng;
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 using namespace Upp;
+using namespace richtextutil;
+using testutil::MakePng;
 
 namespace {
-
-QTextBrowser* Browser(RichTextView& v) { return qobject_cast<QTextBrowser*>(v.GetQWidget()); }
-
-// Format of the first character of `text` in the shown document.
-QTextCharFormat FormatOf(RichTextView& v, const char* text)
-{
-	QTextDocument* d = v.GetQTextDocument();
-	QTextCursor found = d->find(QString::fromUtf8(text));
-	EXPECT_FALSE(found.isNull()) << text;
-	QTextCursor c(d);
-	c.setPosition(found.selectionStart() + 1);
-	return c.charFormat();
-}
 
 int PixelSize(RichTextView& v, const char* text)
 {
@@ -214,81 +195,6 @@ TEST(RichTextView, PictureAtItsZoomedSize)
 	w->hide();
 }
 
-// Takes what QDesktopServices hands to the "http" handler instead of opening a browser.
-class UrlCatcher : public QTextBrowser {
-public:
-	std::vector<QUrl> urls;
-
-protected:
-	void doSetSource(const QUrl& url, QTextDocument::ResourceType) override { urls.push_back(url); }
-};
-
-TEST(RichTextView, ClickedLinkGoesToTheSystem)
-{
-	UrlCatcher catcher;
-	QDesktopServices::setUrlHandler("http", &catcher, "setSource");
-	RichTextView v;
-	v.SetQTF("[s0;%EN-US Visit [^http://www.lunbrek.org^ www.lunbrek.org] or [^www.example.org^ that]]",
-			 Zoom(180, 1400));
-	v.NoSb();
-	EXPECT_EQ(v.GetLinks(), (std::vector<String>{ "http://www.lunbrek.org", "http://www.example.org" }));
-	QTextCharFormat link = FormatOf(v, "that");
-	EXPECT_TRUE(link.fontUnderline());
-	EXPECT_EQ(link.foreground().color(), QGuiApplication::palette().color(QPalette::Link));
-	EXPECT_FALSE(FormatOf(v, "Visit").fontUnderline());
-	QTextBrowser* b = Browser(v);
-	b->resize(300, 40);
-	b->show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(b));
-	struct {
-		const char* text;
-		const char* url;
-	} clicks[] = { { "www.lunbrek.org", "http://www.lunbrek.org" }, { "that", "http://www.example.org" } };
-	for(const auto& click : clicks) {
-		QTextCursor found = v.GetQTextDocument()->find(click.text);
-		QTextCursor c(v.GetQTextDocument());
-		c.setPosition(found.selectionStart() + 2);
-		QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(c).center());
-		ASSERT_FALSE(catcher.urls.empty()) << click.text;
-		EXPECT_EQ(catcher.urls.back(), QUrl(click.url));
-	}
-	EXPECT_EQ(catcher.urls.size(), 2u);
-	// the view stays on its own text
-	EXPECT_EQ(v.GetPlainText(), "Visit www.lunbrek.org or that");
-	QTextCursor plain(v.GetQTextDocument());
-	plain.setPosition(2);
-	QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, b->cursorRect(plain).center());
-	EXPECT_EQ(catcher.urls.size(), 2u);
-	QDesktopServices::unsetUrlHandler("http");
-	b->hide();
-}
-
-TEST(RichTextView, ScrollBarsTextAndClear)
-{
-	RichTextView v;
-	EXPECT_EQ(Browser(v)->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-	v.NoSb();
-	EXPECT_EQ(Browser(v)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-	EXPECT_EQ(Browser(v)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-	v.NoSb(false);
-	EXPECT_EQ(Browser(v)->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-
-	// one link in two formats is still one link
-	v.SetQTF("[^http://a.org^ a][^http://a.org^* b]&[^http://a.org^ c]");
-	EXPECT_EQ(v.GetLinks(), (std::vector<String>{ "http://a.org", "http://a.org" }));
-
-	RichTextCtrl c;
-	c.SetQTF(String("[* one]&two"));
-	EXPECT_EQ(c.GetQTF(), "[* one]&two");
-	EXPECT_EQ(c.GetPlainText(), "one\ntwo");
-	EXPECT_TRUE(Browser(c)->isReadOnly());
-	c.Clear();
-	EXPECT_EQ(c.GetQTF(), "");
-	EXPECT_EQ(c.GetPlainText(), "");
-	c.SetQTF(nullptr);
-	EXPECT_EQ(c.GetPlainText(), "");
-}
-
 // The program's own topics, read from the source tree.
 std::filesystem::path TopicFolder()
 {
@@ -321,7 +227,7 @@ TEST(RichTextView, ProgramTopics)
 		v.SetQTF(TopicQtf(entry.path()), Zoom(180, 1400));
 		v.SetZoom(Zoom(1, 1));
 		String text = v.GetPlainText();
-		std::vector<String> links = v.GetLinks();
+		std::vector<String> links = Links(v);
 		if(name.rfind("about$", 0) == 0) {
 			abouts++;
 			EXPECT_NE(text.find("Lunbrek"), String::npos);

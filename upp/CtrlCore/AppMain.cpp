@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "AppMain.h"
 
 #include <QApplication>
 

@@ -84,28 +84,16 @@ Ctrl* Ctrl::FromQWidget(const QWidget* w)
 	return nullptr;
 }
 
+// Position and extent along an axis `len` pixels long; an extent never goes below zero.
 static void Resolve(const Ctrl::Logc& c, int len, int& at, int& size)
 {
-	switch(c.align) {
-	case Ctrl::RIGHT:
-		size = c.b;
-		at = len - c.a - c.b;
-		break;
-	case Ctrl::SIZE:
-		at = c.a;
-		size = len - c.a - c.b;
-		break;
-	case Ctrl::CENTER:
-		size = c.a;
-		at = (len - c.a) / 2 + c.b;
-		break;
-	default:
-		at = c.a;
-		size = c.b;
-		break;
-	}
-	if(size < 0)
-		size = 0;
+	at = c.offset;
+	size = c.size;
+	if(c.align == Ctrl::Logc::STRETCH)
+		size = len - c.offset - c.farmargin;
+	else if(c.align == Ctrl::Logc::CENTER)
+		at += (len - c.size) / 2;
+	size = std::max(size, 0);
 }
 
 void Ctrl::PlaceChild(Ctrl& c)
@@ -146,49 +134,28 @@ Ctrl& Ctrl::SetPos(LogPos p)
 	return *this;
 }
 
-static Ctrl::Logc MakeLogc(int align, int a, int b)
-{
-	Ctrl::Logc c;
-	c.align = align;
-	c.a = a;
-	c.b = b;
-	return c;
-}
-
 // Sets one axis; the other keeps its placement, or the widget's current extent if it had none.
-Ctrl& Ctrl::SetHorz(int align, int a, int b)
+Ctrl& Ctrl::SetAxis(Logc LogPos::*axis, Logc c)
 {
 	LogPos p = pos;
 	if(!haspos)
-		p.y = MakeLogc(LEFT, 0, widget->height());
-	p.x = MakeLogc(align, a, b);
+		p = LogPos{ Logc::Start(0, widget->width()), Logc::Start(0, widget->height()) };
+	p.*axis = c;
 	return SetPos(p);
 }
 
-Ctrl& Ctrl::SetVert(int align, int a, int b)
-{
-	LogPos p = pos;
-	if(!haspos)
-		p.x = MakeLogc(LEFT, 0, widget->width());
-	p.y = MakeLogc(align, a, b);
-	return SetPos(p);
-}
-
-Ctrl& Ctrl::LeftPos(int l, int w) { return SetHorz(LEFT, l, w); }
-Ctrl& Ctrl::RightPos(int r, int w) { return SetHorz(RIGHT, r, w); }
-Ctrl& Ctrl::HSizePos(int l, int r) { return SetHorz(SIZE, l, r); }
-Ctrl& Ctrl::HCenterPos(int w, int d) { return SetHorz(CENTER, w, d); }
-Ctrl& Ctrl::TopPos(int t, int h) { return SetVert(LEFT, t, h); }
-Ctrl& Ctrl::BottomPos(int b, int h) { return SetVert(RIGHT, b, h); }
-Ctrl& Ctrl::VSizePos(int t, int b) { return SetVert(SIZE, t, b); }
-Ctrl& Ctrl::VCenterPos(int h, int d) { return SetVert(CENTER, h, d); }
+Ctrl& Ctrl::LeftPos(int l, int w) { return SetAxis(&LogPos::x, Logc::Start(l, w)); }
+Ctrl& Ctrl::HSizePos(int l, int r) { return SetAxis(&LogPos::x, Logc::Stretch(l, r)); }
+Ctrl& Ctrl::HCenterPos(int w, int d) { return SetAxis(&LogPos::x, Logc::Center(w, d)); }
+Ctrl& Ctrl::TopPos(int t, int h) { return SetAxis(&LogPos::y, Logc::Start(t, h)); }
+Ctrl& Ctrl::VSizePos(int t, int b) { return SetAxis(&LogPos::y, Logc::Stretch(t, b)); }
 
 Ctrl& Ctrl::SetRect(const Rect& r)
 {
 	if(parent) {
 		LogPos p;
-		p.x = MakeLogc(LEFT, r.left, r.Width());
-		p.y = MakeLogc(LEFT, r.top, r.Height());
+		p.x = Logc::Start(r.left, r.Width());
+		p.y = Logc::Start(r.top, r.Height());
 		return SetPos(p);
 	}
 	widget->setGeometry(r.left, r.top, r.Width(), r.Height());
@@ -212,12 +179,6 @@ Rect Ctrl::GetView() const
 		return Rect(GetSize());
 	QRect r = view->geometry();
 	return RectC(r.x(), r.y(), r.width(), r.height());
-}
-
-Rect Ctrl::GetScreenRect() const
-{
-	QPoint p = widget->mapToGlobal(QPoint(0, 0));
-	return RectC(p.x(), p.y(), widget->width(), widget->height());
 }
 
 void Ctrl::Add(Ctrl& c)
@@ -294,13 +255,9 @@ bool Ctrl::IsShown() const { return !widget->isHidden(); }
 
 bool Ctrl::IsVisible() const { return widget->isVisible(); }
 
-void Ctrl::Enable(bool b) { widget->setEnabled(b); }
-
 bool Ctrl::IsEnabled() const { return widget->isEnabled(); }
 
 void Ctrl::Refresh() { widget->update(); }
-
-void Ctrl::SetFocus() { widget->setFocus(); }
 
 void Ctrl::AddFrame(CtrlFrame& f)
 {
@@ -345,25 +302,21 @@ static void GetZoom(Zoom& h, Zoom& v)
 	v = vz;
 }
 
-Zoom Ctrl::GetHorzZoom()
-{
-	Zoom h, v;
-	GetZoom(h, v);
-	return h;
-}
-
-Zoom Ctrl::GetVertZoom()
-{
-	Zoom h, v;
-	GetZoom(h, v);
-	return v;
-}
-
 static int Scale(int x, Zoom z) { return z.d ? int(((long long)x * z.m + (x < 0 ? -z.d : z.d) / 2) / z.d) : x; }
 
-int Ctrl::HorzLayoutZoom(int cx) { return Scale(cx, GetHorzZoom()); }
+int Ctrl::HorzLayoutZoom(int cx)
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return Scale(cx, h);
+}
 
-int Ctrl::VertLayoutZoom(int cy) { return Scale(cy, GetVertZoom()); }
+int Ctrl::VertLayoutZoom(int cy)
+{
+	Zoom h, v;
+	GetZoom(h, v);
+	return Scale(cy, v);
+}
 
 ParentCtrl::ParentCtrl() {}
 

@@ -29,10 +29,19 @@ public:
 // owners; the Qt parent only places the widget, it never deletes another control's widget.
 class Ctrl {
 public:
-	enum { LEFT, RIGHT, SIZE, CENTER };
+	// Where a control sits along one axis of its parent's view: from the near edge (left or
+	// top) at a fixed size, stretched between margins at both edges, or centred at a fixed
+	// size and shifted by an offset.
 	struct Logc {
-		int align = LEFT;
-		int a = 0, b = 0;
+		enum Align { START, STRETCH, CENTER };
+		Align align = START;
+		int offset = 0;    // from the near edge, or for CENTER from the centred place
+		int size = 0;      // START and CENTER
+		int farmargin = 0; // STRETCH: the room left at the far edge
+
+		static Logc Start(int offset, int size) { return { START, offset, size, 0 }; }
+		static Logc Stretch(int nearmargin, int farmargin) { return { STRETCH, nearmargin, 0, farmargin }; }
+		static Logc Center(int size, int offset) { return { CENTER, offset, size, 0 }; }
 	};
 	struct LogPos {
 		Logc x, y;
@@ -54,8 +63,7 @@ protected:
 	void SetWidget(QWidget* w, QWidget* v = nullptr);
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
-	Ctrl& SetHorz(int align, int a, int b);
-	Ctrl& SetVert(int align, int a, int b);
+	Ctrl& SetAxis(Logc LogPos::*axis, Logc c);
 	friend class Watcher;
 
 public:
@@ -69,21 +77,15 @@ public:
 	// Logical placement, resolved against the parent's view whenever it changes size.
 	Ctrl& SetPos(LogPos p);
 	Ctrl& LeftPos(int l, int w);
-	Ctrl& RightPos(int r, int w);
 	Ctrl& HSizePos(int l, int r);
 	Ctrl& HCenterPos(int w, int d = 0);
 	Ctrl& TopPos(int t, int h);
-	Ctrl& BottomPos(int b, int h);
 	Ctrl& VSizePos(int t, int b);
-	Ctrl& VCenterPos(int h, int d = 0);
 	Ctrl& LeftPosZ(int l, int w) { return LeftPos(HorzLayoutZoom(l), HorzLayoutZoom(w)); }
-	Ctrl& RightPosZ(int r, int w) { return RightPos(HorzLayoutZoom(r), HorzLayoutZoom(w)); }
 	Ctrl& HSizePosZ(int l, int r) { return HSizePos(HorzLayoutZoom(l), HorzLayoutZoom(r)); }
 	Ctrl& HCenterPosZ(int w, int d = 0) { return HCenterPos(HorzLayoutZoom(w), HorzLayoutZoom(d)); }
 	Ctrl& TopPosZ(int t, int h) { return TopPos(VertLayoutZoom(t), VertLayoutZoom(h)); }
-	Ctrl& BottomPosZ(int b, int h) { return BottomPos(VertLayoutZoom(b), VertLayoutZoom(h)); }
 	Ctrl& VSizePosZ(int t, int b) { return VSizePos(VertLayoutZoom(t), VertLayoutZoom(b)); }
-	Ctrl& VCenterPosZ(int h, int d = 0) { return VCenterPos(VertLayoutZoom(h), VertLayoutZoom(d)); }
 	LogPos GetPos() const { return pos; }
 
 	virtual Ctrl& SetRect(const Rect& r);
@@ -91,16 +93,12 @@ public:
 	Rect GetRect() const; // in the parent's view
 	Size GetSize() const; // of the whole control
 	Rect GetView() const; // the view inside the control, frames excluded
-	Rect GetScreenRect() const;
 
 	void Add(Ctrl& c);
-	void AddChild(Ctrl* c) { Add(*c); }
 	void RemoveChild(Ctrl* c);
 	void Remove();
-	Ctrl* GetParent() const { return parent; }
 	int GetChildCount() const { return (int)children.size(); }
 	Ctrl* GetIndexChild(int i) const { return children[i]; }
-	Ctrl* GetFirstChild() const { return children.empty() ? nullptr : children.front(); }
 
 	Ctrl& LayoutId(const char* id)
 	{
@@ -134,30 +132,22 @@ public:
 	void Hide() { Show(false); }
 	bool IsShown() const;
 	bool IsVisible() const;
-	void Enable(bool b = true);
-	void Disable() { Enable(false); }
 	bool IsEnabled() const;
 	void Refresh();
-	void SetFocus();
 
 	virtual void AddFrame(CtrlFrame& f);
 	// Places the frames and the view again, after a frame changed its height.
 	virtual void LayoutFrames();
 	void RemoveFrame(CtrlFrame& f);
-	int GetFrameCount() const { return (int)frames.size(); }
 	Size AddFrameSize(Size sz) const;
-	Size AddFrameSize(int cx, int cy) const { return AddFrameSize(Size(cx, cy)); }
 
 	// Layout units to pixels, scaled with the standard font so the fixed layouts grow with it.
 	static int HorzLayoutZoom(int cx);
 	static int VertLayoutZoom(int cy);
 	static Size LayoutZoom(int cx, int cy) { return Size(HorzLayoutZoom(cx), VertLayoutZoom(cy)); }
 	static Size LayoutZoom(Size sz) { return LayoutZoom(sz.cx, sz.cy); }
-	static Zoom GetHorzZoom();
-	static Zoom GetVertZoom();
 
 	QWidget* GetQWidget() const { return widget; }
-	QWidget* GetQView() const { return view; }
 	static Ctrl* FromQWidget(const QWidget* w);
 };
 

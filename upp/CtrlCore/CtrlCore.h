@@ -3,8 +3,10 @@
 
 #include <Core/Core.h>
 
+#include "AppMain.h"
 #include "Ctrl.h"
 #include "Font.h"
+#include "LaunchWebBrowser.h"
 #include "Layout.h"
 #include "TopWindow.h"
 

@@ -5,14 +5,13 @@
 
 namespace Upp {
 
+// Upright and not underlined even where the desktop's standard font is not.
 QFont Font::ToQFont() const
 {
 	QFont f = QApplication::font();
-	if(height > 0)
-		f.setPixelSize(height);
 	f.setBold(bold);
-	f.setItalic(italic);
-	f.setUnderline(underline);
+	f.setItalic(false);
+	f.setUnderline(false);
 	return f;
 }
 

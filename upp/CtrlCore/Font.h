@@ -5,49 +5,25 @@ class QFont;
 
 namespace Upp {
 
-enum { ALIGN_NULL, ALIGN_LEFT, ALIGN_TOP = ALIGN_LEFT, ALIGN_CENTER, ALIGN_RIGHT, ALIGN_BOTTOM = ALIGN_RIGHT };
+enum { ALIGN_LEFT, ALIGN_CENTER, ALIGN_RIGHT };
 
-// A font description: the standard face at its default height unless told otherwise.
+// The standard face at its standard height, plain or bold.
 class Font {
-	int height = 0; // pixels; 0 = the standard height
-	bool bold = false, italic = false, underline = false;
+	bool bold = false;
 
 public:
 	Font() = default;
-	Font& Height(int h)
-	{
-		height = h;
-		return *this;
-	}
 	Font& Bold(bool b = true)
 	{
 		bold = b;
 		return *this;
 	}
-	Font& Italic(bool b = true)
-	{
-		italic = b;
-		return *this;
-	}
-	Font& Underline(bool b = true)
-	{
-		underline = b;
-		return *this;
-	}
-	int GetHeight() const { return height; }
 	bool IsBold() const { return bold; }
-	bool IsItalic() const { return italic; }
-	bool IsUnderline() const { return underline; }
-	bool operator==(const Font& b) const
-	{
-		return height == b.height && bold == b.bold && italic == b.italic && underline == b.underline;
-	}
 
 	QFont ToQFont() const;
 };
 
 inline Font StdFont() { return Font(); }
-inline Font StdFont(int h) { return Font().Height(h); }
 
 } // namespace Upp
 

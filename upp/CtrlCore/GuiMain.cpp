@@ -1,3 +1,3 @@
-#include "Layout.h"
+#include "AppMain.h"
 
 int main(int argc, char** argv) { return Upp::RunGuiMain(argc, argv); }

@@ -17,23 +17,4 @@ QImage ToQImage(const Image& img)
 	return q;
 }
 
-Image FromQImage(const QImage& img)
-{
-	if(img.isNull())
-		return Image();
-	QImage q = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-	std::vector<RGBA> pix((size_t)q.width() * q.height());
-	RGBA* t = pix.data();
-	for(int y = 0; y < q.height(); y++) {
-		const QRgb* s = reinterpret_cast<const QRgb*>(q.constScanLine(y));
-		for(int x = 0; x < q.width(); x++, t++) {
-			t->b = (byte)qBlue(s[x]);
-			t->g = (byte)qGreen(s[x]);
-			t->r = (byte)qRed(s[x]);
-			t->a = (byte)qAlpha(s[x]);
-		}
-	}
-	return Image(Size(q.width(), q.height()), std::move(pix));
-}
-
 } // namespace Upp

@@ -7,9 +7,8 @@
 
 namespace Upp {
 
-// Both keep the pixels premultiplied; an empty Image and a null QImage correspond.
+// The pixels stay premultiplied; an empty Image gives a null QImage.
 QImage ToQImage(const Image& img);
-Image FromQImage(const QImage& img);
 
 } // namespace Upp
 

@@ -9,7 +9,7 @@ namespace Upp {
 // the frames it has now) as minimum size and as its rectangle from (0, 0).
 template <class T> void CtrlLayout(T& ctrl)
 {
-	InitLayout(ctrl, ctrl, ctrl, ctrl);
+	InitLayout(ctrl, ctrl, ctrl);
 	Size sz = ctrl.AddFrameSize(Ctrl::LayoutZoom(T::GetLayoutSize()));
 	ctrl.SetMinSize(sz);
 	ctrl.SetRect(Rect(sz));
@@ -21,24 +21,6 @@ template <class T> void CtrlLayout(T& ctrl, const char* title)
 	ctrl.Title(title);
 }
 
-template <class T> void CtrlLayout(T& ctrl, const String& title) { CtrlLayout(ctrl, title.c_str()); }
-
-// The application's main function, run by the process entry point of upp_guimain inside a
-// QApplication.
-typedef void (*GuiMainFn)();
-void SetGuiMain(GuiMainFn fn);
-GuiMainFn GetGuiMain();
-int RunGuiMain(int argc, char** argv);
-
-struct GuiMainRegistrar {
-	explicit GuiMainRegistrar(GuiMainFn fn) { SetGuiMain(fn); }
-};
-
 } // namespace Upp
-
-#define GUI_APP_MAIN                                                                                                   \
-	static void GuiMainFn_();                                                                                          \
-	static Upp::GuiMainRegistrar guimain_registrar__(GuiMainFn_);                                                      \
-	static void GuiMainFn_()
 
 #endif

@@ -1,6 +1,7 @@
 #include "TopWindow.h"
 
 #include "ImageQt.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -60,8 +61,6 @@ void TopWindow::SyncFlags()
 		f |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
 	if(minimizebox)
 		f |= Qt::WindowMinimizeButtonHint;
-	if(maximizebox)
-		f |= Qt::WindowMaximizeButtonHint;
 	bool visible = widget->isVisible();
 	if(widget->windowFlags() != f) {
 		widget->setWindowFlags(f);
@@ -71,41 +70,27 @@ void TopWindow::SyncFlags()
 	SyncSize();
 }
 
-// A window that is not sizeable keeps the size the program gave it.
-void TopWindow::SyncSize()
-{
-	if(sizeable) {
-		widget->setMinimumSize(minsize.cx, minsize.cy);
-		widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-	}
-	else
-		widget->setFixedSize(widget->size());
-}
+// The windows keep the size the program gave them; the user cannot resize them.
+void TopWindow::SyncSize() { widget->setFixedSize(widget->size()); }
+
+bool TopWindow::IsSizeable() const { return widget->minimumSize() != widget->maximumSize(); }
+
+bool TopWindow::HasMinimizeBox() const { return widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint); }
+
+bool TopWindow::HasMaximizeBox() const { return widget->windowFlags().testFlag(Qt::WindowMaximizeButtonHint); }
+
+bool TopWindow::HasCloseBox() const { return widget->windowFlags().testFlag(Qt::WindowCloseButtonHint); }
 
 TopWindow& TopWindow::Title(const char* t)
 {
 	title = t;
-	widget->setWindowTitle(QString::fromUtf8(t));
-	return *this;
-}
-
-TopWindow& TopWindow::Sizeable(bool b)
-{
-	sizeable = b;
-	SyncFlags();
+	widget->setWindowTitle(ToQString(t));
 	return *this;
 }
 
 TopWindow& TopWindow::MinimizeBox(bool b)
 {
 	minimizebox = b;
-	SyncFlags();
-	return *this;
-}
-
-TopWindow& TopWindow::MaximizeBox(bool b)
-{
-	maximizebox = b;
 	SyncFlags();
 	return *this;
 }
@@ -125,7 +110,6 @@ TopWindow& TopWindow::CenterScreen()
 
 TopWindow& TopWindow::Icon(const Image& img)
 {
-	icon = img;
 	widget->setWindowIcon(img.IsEmpty() ? QIcon() : QIcon(QPixmap::fromImage(ToQImage(img))));
 	return *this;
 }

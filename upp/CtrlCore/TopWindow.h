@@ -14,9 +14,8 @@ class TopWindow : public Ctrl {
 	friend class Window;
 
 	String title;
-	bool sizeable = false, minimizebox = false, maximizebox = false, noclosebox = false;
+	bool minimizebox = false, noclosebox = false;
 	bool centerscreen = false;
-	Image icon;
 	Size minsize;
 	int exitcode = 0;
 	std::vector<QEventLoop*> loops;
@@ -26,26 +25,25 @@ class TopWindow : public Ctrl {
 	void SyncSize();
 	void Place();
 	void KeyAction(bool enter);
+	bool InLoop() const { return !loops.empty(); }
+	bool HasAction(int id) const { return actions.count(id) != 0; }
 
 public:
 	TopWindow();
 	~TopWindow() override;
 
 	TopWindow& Title(const char* t);
-	TopWindow& Title(const String& t) { return Title(t.c_str()); }
 	String GetTitle() const { return title; }
-	TopWindow& Sizeable(bool b = true);
 	TopWindow& MinimizeBox(bool b = true);
-	TopWindow& MaximizeBox(bool b = true);
 	TopWindow& NoCloseBox(bool b = true);
 	TopWindow& CenterScreen();
 	TopWindow& Icon(const Image& img);
 	TopWindow& SetMinSize(Size sz);
-	bool IsSizeable() const { return sizeable; }
-	bool HasMinimizeBox() const { return minimizebox; }
-	bool HasMaximizeBox() const { return maximizebox; }
-	bool HasCloseBox() const { return !noclosebox; }
-	Image GetIcon() const { return icon; }
+	// What the window shows, read from the window itself.
+	bool IsSizeable() const;
+	bool HasMinimizeBox() const;
+	bool HasMaximizeBox() const;
+	bool HasCloseBox() const;
 	Size GetMinSize() const { return minsize; }
 
 	void AddFrame(CtrlFrame& f) override;
@@ -56,18 +54,15 @@ public:
 	bool IsOpen() const;
 	int Run(bool appmodal = false);
 	int Execute();
-	bool InLoop() const { return !loops.empty(); }
 	int GetLoopLevel() const { return (int)loops.size(); }
 	void Break(int id = IDEXIT);
 	bool AcceptBreak(int id);
 	void RejectBreak(int id);
 	virtual void Reject();
 	virtual void Close();
-	int GetExitCode() const { return exitcode; }
 
 	void Acceptor(Ctrl& c, int id);
 	void Rejector(Ctrl& c, int id);
-	bool HasAction(int id) const { return actions.count(id) != 0; }
 };
 
 } // namespace Upp

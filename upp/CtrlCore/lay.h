@@ -11,7 +11,6 @@
 	template <class T> struct With##nm : public T, public nm##__layid {                                                \
 		static Upp::Size GetLayoutSize() { return Upp::Size(x, y); }
 #define ITEM(cls, id, param) cls id;
-#define UNTYPED(id, param)
 #define END_LAYOUT                                                                                                     \
 	}                                                                                                                  \
 	;
@@ -20,29 +19,22 @@
 
 #undef LAYOUT
 #undef ITEM
-#undef UNTYPED
 #undef END_LAYOUT
 
 #define LAYOUT(nm, x, y)                                                                                               \
-	template <class L, class D> inline void InitLayout(Upp::Ctrl& parent, L& layout, D& uts, nm##__layid&)             \
+	template <class L> inline void InitLayout(Upp::Ctrl& parent, L& layout, nm##__layid&)                              \
 	{                                                                                                                  \
 		(void)layout;                                                                                                  \
-		(void)uts;                                                                                                     \
 		parent.LayoutId(#nm);
 #define ITEM(cls, id, param)                                                                                           \
 	layout.id.param;                                                                                                   \
 	layout.id.LayoutId(#id);                                                                                           \
 	parent.Add(layout.id);
-#define UNTYPED(id, param)                                                                                             \
-	uts.id.param;                                                                                                      \
-	uts.id.LayoutId(#id);                                                                                              \
-	parent.Add(uts.id);
 #define END_LAYOUT }
 
 #include LAYOUTFILE
 
 #undef LAYOUT
 #undef ITEM
-#undef UNTYPED
 #undef END_LAYOUT
 #undef LAYOUTFILE

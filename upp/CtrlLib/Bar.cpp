@@ -1,6 +1,7 @@
 #include "Bar.h"
 
 #include <CtrlCore/ImageQt.h>
+#include <CtrlCore/QtText.h>
 
 #include <QAction>
 #include <QMenu>
@@ -8,14 +9,12 @@
 
 namespace Upp {
 
-static QString Q(const char* s) { return QString::fromUtf8(s); }
-
 // The entries of a submenu are rebuilt each time it opens.
 static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder);
 
 static void AddCommand(QWidget* target, const char* text, const Image& img, const Event<>& cb)
 {
-	auto* a = new QAction(Q(text), target);
+	auto* a = new QAction(ToQString(text), target);
 	if(!img.IsEmpty())
 		a->setIcon(QIcon(QPixmap::fromImage(ToQImage(img))));
 	QObject::connect(a, &QAction::triggered, [cb] { cb(); });
@@ -27,16 +26,11 @@ class PopupBar : public Bar {
 
 public:
 	explicit PopupBar(QMenu* m) : menu(m) {}
-	Item& Add(const char* text, const Event<Bar&>& submenu) override
+	void Add(const char* text, const Event<Bar&>& submenu) override
 	{
-		AddSubmenu(menu->addMenu(Q(text)), submenu);
-		return item;
+		AddSubmenu(menu->addMenu(ToQString(text)), submenu);
 	}
-	Item& Add(const char* text, const Image& img, const Event<>& cb) override
-	{
-		AddCommand(menu, text, img, cb);
-		return item;
-	}
+	void Add(const char* text, const Image& img, const Event<>& cb) override { AddCommand(menu, text, img, cb); }
 };
 
 static void AddSubmenu(QMenu* menu, const Event<Bar&>& builder)
@@ -76,11 +70,12 @@ void MenuBar::Clear()
 
 void MenuBar::Set(const Event<Bar&>& menu)
 {
+	int before = FrameHeight();
 	Clear();
 	menu(*this);
 	// As high as these entries need: taller for some scripts, and back again after them.
 	int h = bar->sizeHint().height();
-	if(h != FrameHeight()) {
+	if(h != before) {
 		height = h;
 		if(owner)
 			owner->LayoutFrames();
@@ -91,19 +86,14 @@ int MenuBar::GetCount() const { return (int)bar->actions().size(); }
 
 String MenuBar::GetText(int i) const { return bar->actions()[i]->text().toStdString(); }
 
-Bar::Item& MenuBar::Add(const char* text, const Event<Bar&>& submenu)
+void MenuBar::Add(const char* text, const Event<Bar&>& submenu)
 {
-	auto* m = new QMenu(Q(text), bar);
+	auto* m = new QMenu(ToQString(text), bar);
 	bar->addMenu(m);
 	AddSubmenu(m, submenu);
-	return item;
 }
 
-Bar::Item& MenuBar::Add(const char* text, const Image& img, const Event<>& cb)
-{
-	AddCommand(bar, text, img, cb);
-	return item;
-}
+void MenuBar::Add(const char* text, const Image& img, const Event<>& cb) { AddCommand(bar, text, img, cb); }
 
 void MenuBar::FrameAdd(Ctrl& parent)
 {
@@ -121,17 +111,16 @@ void MenuBar::FrameRemove()
 	bar->setParent(nullptr);
 }
 
-// The band starts as high as a bar with one Latin entry; the entries set later give it
-// their own height. Measuring taller scripts (Chinese, say) up front would load their fonts
-// at every start.
+// The band starts as high as the bar with one Latin entry, measured on the bar itself with
+// an entry that is taken out again; the entries set later give it their own height.
+// Measuring taller scripts (Chinese, say) up front would load their fonts at every start.
 int MenuBar::FrameHeight() const
 {
 	if(!height) {
-		QMenuBar probe;
-		probe.setNativeMenuBar(false);
-		probe.setFont(bar->font());
-		probe.addMenu("File");
-		height = probe.sizeHint().height();
+		QAction* probe = bar->addAction("File");
+		height = bar->sizeHint().height();
+		bar->removeAction(probe);
+		delete probe;
 	}
 	return height;
 }

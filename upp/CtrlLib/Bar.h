@@ -11,18 +11,11 @@ namespace Upp {
 // What a menu builder fills: the menu bar itself, or one of its drop-down menus.
 class Bar {
 public:
-	class Item {};
-
 	virtual ~Bar() = default;
 	// A submenu, filled by the builder each time it opens.
-	virtual Item& Add(const char* text, const Event<Bar&>& submenu) = 0;
+	virtual void Add(const char* text, const Event<Bar&>& submenu) = 0;
 	// A command with an image.
-	virtual Item& Add(const char* text, const Image& img, const Event<>& cb) = 0;
-	Item& Add(const String& text, const Event<Bar&>& submenu) { return Add(text.c_str(), submenu); }
-	Item& Add(const String& text, const Image& img, const Event<>& cb) { return Add(text.c_str(), img, cb); }
-
-protected:
-	Item item;
+	virtual void Add(const char* text, const Image& img, const Event<>& cb) = 0;
 };
 
 class MenuBar : public Ctrl, public Bar, public CtrlFrame {
@@ -40,9 +33,8 @@ public:
 	int GetCount() const;
 	String GetText(int i) const;
 
-	using Bar::Add;
-	Item& Add(const char* text, const Event<Bar&>& submenu) override;
-	Item& Add(const char* text, const Image& img, const Event<>& cb) override;
+	void Add(const char* text, const Event<Bar&>& submenu) override;
+	void Add(const char* text, const Image& img, const Event<>& cb) override;
 
 	void FrameAdd(Ctrl& parent) override;
 	void FrameRemove() override;

@@ -2,12 +2,17 @@
 #define UPP_CTRLLIB_CTRLLIB_H
 
 #include <CtrlCore/CtrlCore.h>
-#if __has_include(<RichText/RichText.h>)
-#include <RichText/RichText.h>
-#endif
 
+#include "ArrangeOKCancel.h"
 #include "Bar.h"
+#include "Button.h"
 #include "DropDate.h"
-#include "Widgets.h"
+#include "DropList.h"
+#include "EditIntSpin.h"
+#include "ImageCtrl.h"
+#include "Label.h"
+#include "PromptOK.h"
+#include "Switch.h"
+#include "TabCtrl.h"
 
 #endif

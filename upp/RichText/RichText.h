@@ -132,13 +132,18 @@ RichDoc ParseQTF(const String& qtf);
 // Replaces the content of `out` with `doc`, every dimension scaled by `zoom` (dots -> pixels).
 void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom);
 
-// A read-only page showing QTF. Links open in the system's browser; the view itself never
-// navigates.
+// A read-only page showing QTF. Links open through LaunchWebBrowser; the view itself never
+// navigates. A view that may scroll shows its text in a QTextBrowser, made when it first has
+// text to show. A view without scroll bars (NoSb, as for a one-line link) needs none of the
+// browser's machinery: it paints its document itself, shows the pointing hand over a link
+// and opens the link a click lands on, but offers no selection and no keyboard navigation.
 class RichTextView : public Ctrl {
-	QTextBrowser* browser;
-	String qtf;
+	class Page;
+	Page* page;                      // the control's widget
+	QTextBrowser* browser = nullptr; // inside the page once the view scrolls its text
 	RichDoc doc;
 	Zoom qtfzoom, viewzoom;
+	bool scrollbars = true;
 
 	void Rebuild();
 
@@ -148,17 +153,13 @@ public:
 	// Parses `qtf` with every dimension scaled by `z`; the view zoom then applies on top.
 	void SetQTF(const char* qtf, Zoom z = Zoom(1, 1));
 	void SetQTF(const String& qtf, Zoom z = Zoom(1, 1)) { SetQTF(qtf.c_str(), z); }
-	String GetQTF() const { return qtf; }
-	void Clear();
 
 	// 1/1 shows each parsed dot as one pixel.
 	RichTextView& SetZoom(Zoom z);
-	Zoom GetZoom() const { return viewzoom; }
 
 	RichTextView& NoSb(bool b = true);
 
 	String GetPlainText() const;
-	std::vector<String> GetLinks() const; // link targets in document order
 	QTextDocument* GetQTextDocument() const;
 };
 

@@ -1,8 +1,11 @@
 #include "RichText.h"
 
-#include <QDesktopServices>
+#include <CtrlCore/LaunchWebBrowser.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -11,21 +14,101 @@
 
 namespace Upp {
 
-RichTextView::RichTextView() : Ctrl(new QTextBrowser)
+// The address as QTextBrowser hands a clicked link on.
+static void OpenLink(const QUrl& url) { LaunchWebBrowser(url.toString(QUrl::FullyEncoded).toStdString()); }
+
+// Paints the document the way a QTextBrowser without scroll bars does: on the base colour,
+// wrapped at the page's width, no margin, no cursor, no selection. Once the view has a
+// browser, the browser covers the page and the page paints nothing.
+class RichTextView::Page : public QWidget {
+	QString pressed; // the link under the pointer when the left button went down
+
+	QString LinkAt(QPoint p) { return Laid()->anchorAt(p); }
+
+public:
+	QTextDocument text;
+	QTextBrowser* browser = nullptr;
+
+	Page()
+	{
+		setBackgroundRole(QPalette::Base);
+		setAutoFillBackground(true);
+		setMouseTracking(true);
+		text.documentLayout()->setPaintDevice(this);
+		Unlaid();
+	}
+	// A document with no page size is not laid out while it is built (nor at each zoom or
+	// width); it is laid out once, when first painted or clicked.
+	void Unlaid() { text.setPageSize(QSizeF(0, 0)); }
+	QAbstractTextDocumentLayout* Laid()
+	{
+		if(text.pageSize() != QSizeF(width(), -1))
+			text.setTextWidth(width());
+		return text.documentLayout();
+	}
+
+protected:
+	void resizeEvent(QResizeEvent*) override
+	{
+		if(browser)
+			browser->setGeometry(rect());
+	}
+	void paintEvent(QPaintEvent* e) override
+	{
+		if(browser)
+			return;
+		QPainter p(this);
+		p.setClipRect(e->rect());
+		QAbstractTextDocumentLayout::PaintContext ctx;
+		ctx.palette = palette();
+		ctx.clip = e->rect();
+		Laid()->draw(&p, ctx);
+	}
+	void mouseMoveEvent(QMouseEvent* e) override
+	{
+		if(LinkAt(e->pos()).isEmpty())
+			unsetCursor();
+		else
+			setCursor(Qt::PointingHandCursor);
+	}
+	void mousePressEvent(QMouseEvent* e) override
+	{
+		if(e->button() == Qt::LeftButton)
+			pressed = LinkAt(e->pos());
+	}
+	// A click opens a link when the button goes down and up on the same one.
+	void mouseReleaseEvent(QMouseEvent* e) override
+	{
+		if(e->button() != Qt::LeftButton)
+			return;
+		QString link = pressed;
+		pressed.clear();
+		if(!link.isEmpty() && LinkAt(e->pos()) == link)
+			OpenLink(QUrl(link));
+	}
+};
+
+RichTextView::RichTextView() : Ctrl(nullptr)
 {
-	browser = static_cast<QTextBrowser*>(GetQWidget());
-	browser->setOpenLinks(false); // the view only shows its text; links go to the system
-	browser->setOpenExternalLinks(false);
-	browser->setFrameShape(QFrame::NoFrame);
-	browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-	browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-	QObject::connect(browser, &QTextBrowser::anchorClicked, browser,
-					 [](const QUrl& url) { QDesktopServices::openUrl(url); });
-	Rebuild();
+	page = new Page;
+	SetWidget(page);
 }
 
 void RichTextView::Rebuild()
 {
+	if(scrollbars && !browser && !doc.parts.empty()) {
+		browser = new QTextBrowser(page);
+		browser->setOpenLinks(false); // the view only shows its text; links go to the system
+		browser->setOpenExternalLinks(false);
+		browser->setFrameShape(QFrame::NoFrame);
+		browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+		browser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+		QObject::connect(browser, &QTextBrowser::anchorClicked, browser, OpenLink);
+		browser->setGeometry(page->rect());
+		browser->show();
+		page->browser = browser;
+		page->text.clear();
+	}
 	// Both zooms multiply; reduce so that repeated use cannot overflow.
 	long long m = (long long)qtfzoom.m * viewzoom.m;
 	long long d = (long long)qtfzoom.d * viewzoom.d;
@@ -38,25 +121,23 @@ void RichTextView::Rebuild()
 		m /= 2;
 		d /= 2;
 	}
-	QTextDocument* qd = browser->document();
+	if(!browser)
+		page->Unlaid();
+	QTextDocument* qd = GetQTextDocument();
 	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
 	qd->setDocumentMargin(0);
-	browser->verticalScrollBar()->setValue(0);
-	browser->horizontalScrollBar()->setValue(0);
+	if(browser) {
+		browser->verticalScrollBar()->setValue(0);
+		browser->horizontalScrollBar()->setValue(0);
+	}
+	else
+		page->update();
 }
 
-void RichTextView::SetQTF(const char* s, Zoom z)
+void RichTextView::SetQTF(const char* qtf, Zoom z)
 {
-	qtf = s ? s : "";
 	qtfzoom = z;
-	doc = ParseQTF(qtf);
-	Rebuild();
-}
-
-void RichTextView::Clear()
-{
-	qtf.clear();
-	doc = RichDoc();
+	doc = ParseQTF(qtf ? qtf : "");
 	Rebuild();
 }
 
@@ -69,31 +150,19 @@ RichTextView& RichTextView::SetZoom(Zoom z)
 
 RichTextView& RichTextView::NoSb(bool b)
 {
-	Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-	browser->setHorizontalScrollBarPolicy(policy);
-	browser->setVerticalScrollBarPolicy(policy);
+	scrollbars = !b;
+	if(browser) {
+		Qt::ScrollBarPolicy policy = b ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+		browser->setHorizontalScrollBarPolicy(policy);
+		browser->setVerticalScrollBarPolicy(policy);
+	}
+	else if(scrollbars && !doc.parts.empty())
+		Rebuild();
 	return *this;
 }
 
-String RichTextView::GetPlainText() const { return browser->document()->toPlainText().toStdString(); }
+String RichTextView::GetPlainText() const { return GetQTextDocument()->toPlainText().toStdString(); }
 
-std::vector<String> RichTextView::GetLinks() const
-{
-	std::vector<String> links;
-	QTextDocument* qd = browser->document();
-	for(QTextBlock b = qd->begin(); b.isValid(); b = b.next()) {
-		QString last;
-		for(QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
-			QTextCharFormat f = it.fragment().charFormat();
-			QString href = f.isAnchor() ? f.anchorHref() : QString();
-			if(!href.isEmpty() && href != last)
-				links.push_back(href.toStdString());
-			last = href;
-		}
-	}
-	return links;
-}
-
-QTextDocument* RichTextView::GetQTextDocument() const { return browser->document(); }
+QTextDocument* RichTextView::GetQTextDocument() const { return browser ? browser->document() : &page->text; }
 
 } // namespace Upp
