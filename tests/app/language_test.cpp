@@ -399,7 +399,7 @@ TEST_F(AppTest, ExitEndsTheWindowsLoop)
 	guard.start(5000);
 	bool ranInTheLoop = false;
 	QTimer::singleShot(0, app.GetQWidget(), [&] {
-		ranInTheLoop = app.InLoop() && app.IsOpen();
+		ranInTheLoop = app.GetLoopLevel() > 0 && app.IsOpen();
 		Trigger(app.menu, 0, 0);
 	});
 	int code = app.Run();
@@ -407,7 +407,7 @@ TEST_F(AppTest, ExitEndsTheWindowsLoop)
 	EXPECT_FALSE(failsafe) << "Exit did not end the window's loop";
 	EXPECT_TRUE(ranInTheLoop);
 	EXPECT_EQ(code, IDEXIT);
-	EXPECT_FALSE(app.InLoop());
+	EXPECT_EQ(app.GetLoopLevel(), 0);
 }
 
 #include "language_test.moc"

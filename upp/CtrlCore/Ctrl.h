@@ -97,6 +97,7 @@ public:
 	void Add(Ctrl& c);
 	void RemoveChild(Ctrl* c);
 	void Remove();
+	Ctrl* GetParent() const { return parent; }
 	int GetChildCount() const { return (int)children.size(); }
 	Ctrl* GetIndexChild(int i) const { return children[i]; }
 
