@@ -1,5 +1,7 @@
 #include "Calendar.h"
 
+#include <CtrlCore/QtText.h>
+
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +15,7 @@ namespace Upp {
 namespace {
 
 // The locale of the current language, for its first day of the week.
-QLocale CurrentLocale() { return QLocale(QString::fromStdString(LanguageLocaleName(GetCurrentLanguage()))); }
+QLocale CurrentLocale() { return QLocale(ToQString(LanguageLocaleName(GetCurrentLanguage()))); }
 
 QString Capitalized(QString s)
 {
@@ -29,7 +31,7 @@ std::array<QString, 7> DayHeads()
 {
 	std::array<QString, 7> name;
 	for(int i = 0; i < 7; i++)
-		name[i] = QString::fromStdString(DayName(i));
+		name[i] = ToQString(DayName(i));
 	int common = 0;
 	for(;; common++) {
 		bool same = true;
@@ -128,7 +130,7 @@ public:
 		p.setFont(bold);
 		p.setPen(pal.color(QPalette::Text));
 		QRect title(margin + header, margin, width() - 2 * (margin + header), header);
-		QString text = Capitalized(QString::fromStdString(MonthName(cal.month - 1))) + ' ' + QString::number(cal.year);
+		QString text = Capitalized(ToQString(MonthName(cal.month - 1))) + ' ' + QString::number(cal.year);
 		p.drawText(title, Qt::AlignCenter, text);
 
 		p.setFont(font());

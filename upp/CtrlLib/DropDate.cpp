@@ -1,5 +1,7 @@
 #include "DropDate.h"
 
+#include <CtrlCore/QtText.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -62,7 +64,7 @@ DropDate::DropDate() : Ctrl(new Edit(*this))
 void DropDate::Picked()
 {
 	calendar.GetQWidget()->hide();
-	edit->setText(QString::fromStdString(Format(calendar.GetDate())));
+	edit->setText(ToQString(Format(calendar.GetDate())));
 	Action();
 }
 
@@ -80,7 +82,7 @@ Value DropDate::GetData() const
 	return *d;
 }
 
-void DropDate::SetText(const char* text) { edit->setText(QString::fromUtf8(text ? text : "")); }
+void DropDate::SetText(const char* text) { edit->setText(ToQString(text ? text : "")); }
 
 String DropDate::GetText() const { return edit->text().toStdString(); }
 
