@@ -2,6 +2,8 @@
 // calendar with real mouse events.
 #include <CtrlLib/DropDate.h>
 
+#include "testutil.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -40,9 +42,9 @@ protected:
 		SetLanguage(ENGLISH);
 	}
 
-	QLineEdit* Edit() { return qobject_cast<QLineEdit*>(field.GetQWidget()); }
+	QLineEdit* Edit() { return testutil::EditOf(field); }
 	QWidget* Popup() { return field.GetCalendar().GetQWidget(); }
-	void Type(const char* text) { QTest::keyClicks(Edit(), QString::fromUtf8(text)); }
+	void Type(const char* text) { testutil::Type(field, text); }
 
 	void Open(Date d)
 	{
