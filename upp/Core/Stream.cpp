@@ -1,7 +1,6 @@
 #include "Stream.h"
 
 #include "Util.h"
-#include "Value.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,12 +92,6 @@ Stream& Stream::operator%(String& s)
 	}
 	else
 		Put(s.data(), (int)s.size());
-	return *this;
-}
-
-Stream& Stream::operator%(Value& v)
-{
-	v.Serialize(*this);
 	return *this;
 }
 

@@ -29,7 +29,6 @@ public:
 	Stream& operator%(int16& x);
 	Stream& operator%(int& x);
 	Stream& operator%(String& s);
-	Stream& operator%(Value& v);
 
 	// The packed integer: n + 1 in one byte when it fits below 255, else 0xFF and 32 bits.
 	Stream& operator/(int& x);

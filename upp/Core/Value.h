@@ -50,6 +50,13 @@ public:
 inline bool IsNull(const Value& v) { return v.IsNull(); }
 inline Value ErrorValue() { return Value(ValueError()); }
 
+// A value in a stream: its type number, then its data (Value::Serialize).
+inline Stream& operator%(Stream& s, Value& v)
+{
+	v.Serialize(s);
+	return s;
+}
+
 } // namespace Upp
 
 #endif
