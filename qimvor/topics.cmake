@@ -1,6 +1,10 @@
 # The rich-text topics: tools/tpppack compresses every app.tpp/*.tpp into C++ data and writes
 # RegisterAppTopics(), declared in the generated app_tpp.h.
-file(GLOB QIMVOR_TOPIC_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app.tpp/*.tpp)
+set(QIMVOR_TOPICS
+    about$de-de about$en-us about$es-es about$fr-fr about$it-it about$nl-nl about$pt-pt about$ro-ro about$ru-ru
+    about$zh-cn donate$en-us log2$en-us logani$en-us logo$en-us tt$en-us webpage$en-us)
+list(TRANSFORM QIMVOR_TOPICS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/app.tpp/ OUTPUT_VARIABLE QIMVOR_TOPIC_FILES)
+list(TRANSFORM QIMVOR_TOPIC_FILES APPEND .tpp)
 set(QIMVOR_TOPICS_OUT ${CMAKE_CURRENT_BINARY_DIR}/app_tpp.cpp)
 set(QIMVOR_TOPICS_HEADER ${CMAKE_CURRENT_BINARY_DIR}/app_tpp.h)
 add_custom_command(
