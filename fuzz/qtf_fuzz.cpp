@@ -5,27 +5,47 @@
 #include <QGuiApplication>
 #include <QTextDocument>
 
+#include <algorithm>
+
 using namespace Upp;
 
 namespace {
 
-void CheckParts(const std::vector<RichPart>& parts, int depth)
+// The reader's bounds, as Qtf.cpp sets them: at most eight nested tables, and no more work for Qt
+// than the budget. The bytes, tables, rows and cells counted here, each weighted by where it
+// stands, are part of what the reader charges, so they stay within the budget.
+const int MAX_TABLE_DEPTH = 8;
+const int64_t MAX_WORK = 200000;
+const int WORK_TABLE = 100, WORK_ROW = 50, WORK_CELL = 250;
+
+int64_t Work(const std::vector<RichPart>& parts, int depth, int64_t weight)
 {
-	if(depth > 8) // the reader nests at most eight tables
+	if(depth > MAX_TABLE_DEPTH)
 		__builtin_trap();
+	int64_t work = 0;
 	for(const RichPart& part : parts) {
-		if(!part.table)
+		if(!part.table) {
+			for(const RichRun& run : part.para.runs)
+				work += weight * (int64_t)run.text.size();
 			continue;
+		}
 		const RichTable& t = *part.table;
-		if(t.columns.empty())
+		int64_t ncols = (int64_t)t.columns.size();
+		if(ncols == 0 || t.rows.empty())
 			__builtin_trap();
+		work += weight * (WORK_TABLE + (int64_t)t.rows.size() * (WORK_ROW + ncols * WORK_CELL));
 		for(const auto& row : t.rows) {
-			if(row.size() != t.columns.size())
+			if((int64_t)row.size() != ncols)
 				__builtin_trap();
-			for(const RichCell& cell : row)
-				CheckParts(cell.parts, depth + 1);
+			for(int64_t c = 0; c < ncols; c++) {
+				const RichCellFormat& f = row[c].format;
+				int64_t columns = std::min<int64_t>(f.hspan, ncols - c - 1) + 1;
+				int64_t inner = std::min(weight * 2 * columns * (f.vspan + 1), MAX_WORK + 1);
+				work += Work(row[c].parts, depth + 1, inner);
+			}
 		}
 	}
+	return work;
 }
 
 } // namespace
@@ -43,7 +63,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 	RichDoc doc = ParseQTF(String((const char*)data, size));
-	CheckParts(doc.parts, 0);
+	if(Work(doc.parts, 0, 1) > MAX_WORK)
+		__builtin_trap();
 	QTextDocument out;
 	BuildQTextDocument(out, doc, Zoom(180, 1400));
 	out.setTextWidth(500);

@@ -12,8 +12,12 @@
 
 using testutil::MakePng;
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <random>
+#include <sstream>
 
 using namespace Upp;
 
@@ -417,5 +421,144 @@ TEST(QtfDamaged, DeepNestingIsBounded)
 	EXPECT_TRUE(d.parts[0].para.runs[0].format.bold);
 	EXPECT_FALSE(d.parts[0].para.runs[1].format.bold);
 }
+
+std::string Repeat(const std::string& s, int n)
+{
+	std::string r;
+	for(int i = 0; i < n; i++)
+		r += s;
+	return r;
+}
+
+// `depth` tables, each in the first cell of the one around it, after a paragraph of `text`.
+std::string Nested(int depth, const std::string& open, const std::string& text, const std::string& close)
+{
+	std::string qtf = text;
+	for(int i = 0; i < depth; i++)
+		qtf = open + text + "&" + qtf + close;
+	return qtf;
+}
+
+// An input the fuzz target found, kept in its seed corpus.
+std::string Finding(const char* name)
+{
+	std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../../fuzz/corpus/qtf" / name, std::ios::binary);
+	std::stringstream ss;
+	ss << in.rdbuf();
+	return ss.str();
+}
+
+std::string Pictures(int n, int cx, int cy)
+{
+	static std::map<std::pair<int, int>, std::string> made; // a large picture takes a while to encode
+	std::string& png = made[{ cx, cy }];
+	if(png.empty())
+		png = MakePng(cx, cy, Qt::green).toBase64().toStdString();
+	return Repeat("@@PING:600&600(" + png + ")", n);
+}
+
+// Every table has its columns and every row a cell for each; nesting stops where the reader says.
+void ExpectWellFormed(const std::vector<RichPart>& parts, int depth)
+{
+	ASSERT_LE(depth, 8);
+	for(const RichPart& part : parts) {
+		if(!part.table)
+			continue;
+		const RichTable& t = *part.table;
+		ASSERT_FALSE(t.columns.empty());
+		ASSERT_FALSE(t.rows.empty());
+		for(const auto& row : t.rows) {
+			ASSERT_EQ(row.size(), t.columns.size());
+			for(const RichCell& cell : row)
+				ExpectWellFormed(cell.parts, depth + 1);
+		}
+	}
+}
+
+struct WorstCase {
+	const char* name;
+	std::function<std::string()> qtf;
+};
+
+void PrintTo(const WorstCase& c, std::ostream* os) { *os << c.name; }
+
+class QtfWorstCase : public ::testing::TestWithParam<WorstCase> {};
+
+// However the input is made, it lays out within a bound, both as the fuzz target does and as
+// the program shows it. The limit is generous so that loaded machines and sanitizers pass; the
+// reader's bounds aim at tens of milliseconds.
+TEST_P(QtfWorstCase, LaysOutInBoundedTime)
+{
+	std::string qtf = GetParam().qtf();
+	QElapsedTimer timer;
+	timer.start();
+	RichDoc doc = ParseQTF(qtf);
+	QTextDocument out;
+	BuildQTextDocument(out, doc, Zoom(180, 1400));
+	out.setTextWidth(500);
+	(void)out.size();
+	EXPECT_LT(timer.elapsed(), 1000);
+	ExpectWellFormed(doc.parts, 0);
+	EXPECT_FALSE(doc.parts.empty());
+
+	// A shown view lays out as it is filled.
+	RichTextView view;
+	view.GetQWidget()->resize(600, 400);
+	view.GetQWidget()->show();
+	timer.restart();
+	view.SetQTF(qtf, Zoom(180, 1400));
+	(void)view.GetQTextDocument()->size();
+	EXPECT_LT(timer.elapsed(), 1000);
+	view.GetQWidget()->hide();
+}
+
+// Where the bound is reached, what came before stays and the rest of the input is left out.
+TEST(QtfDamaged, TextPastTheBoundIsLeftOut)
+{
+	RichDoc d = ParseQTF("[* first]&{{1:1 a:: b}}" + Repeat("&[/ more]", 100000));
+	ASSERT_GT(d.parts.size(), 1000u);
+	EXPECT_LT(d.parts.size(), 100000u);
+	EXPECT_EQ(FirstRun(d).text, "first");
+	EXPECT_TRUE(FirstRun(d).format.bold);
+	ASSERT_TRUE(d.parts[1].table);
+	EXPECT_EQ(Flat({ d.parts[1] }), "{a|b}");
+	for(size_t i = 2; i + 1 < d.parts.size(); i++)
+		ASSERT_EQ(Flat({ d.parts[i] }), "more") << i;
+	EXPECT_EQ(std::string("more").rfind(Flat({ d.parts.back() }), 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+	Cases, QtfWorstCase,
+	::testing::Values(
+		// eight tables, each in a cell spanning three columns after words too long for a line
+		WorstCase{ "found_1", [] { return Finding("slow-nested-tables-1"); } },
+		WorstCase{ "found_2", [] { return Finding("slow-nested-tables-2"); } },
+		WorstCase{ "found_3", [] { return Finding("slow-nested-tables-3"); } },
+		WorstCase{ "spanned_columns", [] { return Nested(8, "{{1:1:1-2 ", std::string(60, 'a'), ":: b:: c}}"); } },
+		WorstCase{ "spanned_rows",
+				   [] { return Nested(8, "{{1:1|2 ", std::string(60, 'a'), Repeat(":: b", 5) + "}}"); } },
+		WorstCase{ "wide_span",
+				   [] { return Nested(3, "{{" + Repeat("1:", 99) + "1-99 ", "a", Repeat(":: b", 99) + "}}"); } },
+		WorstCase{ "plain_nesting", [] { return Nested(40, "{{1 ", Repeat("word ", 20), "}}"); } },
+		WorstCase{ "many_cells", [] { return "{{" + Repeat("1:", 99) + "1 " + Repeat("x:: ", 30000) + "}}"; } },
+		WorstCase{ "narrow_cells",
+				   [] { return "{{" + Repeat("1:", 99) + "1 " + Repeat("some words in a cell:: ", 30000) + "}}"; } },
+		WorstCase{ "wide_margins", [] { return "{{1a100000/100000 " + Repeat("word ", 60000) + "}}"; } },
+		WorstCase{ "long_word_in_cell", [] { return "{{1:10000 " + std::string(300000, 'a') + ":: b}}"; } },
+		WorstCase{ "many_tables", [] { return Repeat("{{1 x}}", 5000); } },
+		WorstCase{ "many_paragraphs", [] { return std::string(1000000, '&'); } },
+		WorstCase{ "long_text", [] { return Repeat("word ", 400000); } },
+		WorstCase{ "long_word", [] { return std::string(300000, '\xFF'); } },
+		WorstCase{ "many_tabs", [] { return "[~100~200~300~400~500~600~700~800 " + Repeat("a-|", 30000) + "]"; } },
+		WorstCase{ "many_fonts",
+				   [] {
+					   std::string qtf;
+					   for(int i = 0; i < 3000; i++)
+						   qtf += "[!face" + std::to_string(i) + "!+" + std::to_string(50 + i) + " x]";
+					   return qtf;
+				   } },
+		WorstCase{ "large_pictures", [] { return Pictures(16, 2500, 2500); } },
+		WorstCase{ "many_pictures", [] { return Pictures(5000, 64, 64); } }),
+	[](const ::testing::TestParamInfo<WorstCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -263,4 +263,27 @@ TEST(RichTextView, ProgramTopics)
 	EXPECT_EQ(abouts, 10);
 }
 
+// The reader bounds the work a text may give the layout, with room for ten of any topic in one text.
+TEST(RichTextView, TenTopicsInOneTextStayWhole)
+{
+	std::filesystem::path folder = TopicFolder();
+	if(!std::filesystem::is_directory(folder))
+		GTEST_SKIP() << "no topics at " << folder;
+	for(const auto& entry : std::filesystem::directory_iterator(folder)) {
+		if(entry.path().extension() != ".tpp")
+			continue;
+		SCOPED_TRACE(entry.path().filename().string());
+		String qtf = TopicQtf(entry.path()), ten;
+		for(int i = 0; i < 10; i++)
+			ten += qtf;
+		RichTextView one, all;
+		one.SetQTF(qtf, Zoom(180, 1400));
+		all.SetQTF(ten, Zoom(180, 1400));
+		EXPECT_EQ(Tables(all.GetQTextDocument()).size(), 10 * Tables(one.GetQTextDocument()).size());
+		String text = one.GetPlainText(), alltext = all.GetPlainText();
+		ASSERT_GE(alltext.size(), text.size());
+		EXPECT_EQ(alltext.substr(alltext.size() - text.size()), text);
+	}
+}
+
 } // namespace

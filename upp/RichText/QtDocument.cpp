@@ -281,7 +281,9 @@ void BuildQTextDocument(QTextDocument& out, const RichDoc& doc, Zoom zoom)
 	font.setPixelSize(std::max(1, (int)std::lround(RichCharFormat().height * scale)));
 	out.setDefaultFont(font);
 	QTextCursor c(&out);
+	c.beginEditBlock(); // a shown view would otherwise lay the document out after each insertion
 	Builder(out, scale).Parts(c, doc.parts);
+	c.endEditBlock();
 }
 
 } // namespace Upp

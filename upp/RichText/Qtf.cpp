@@ -2,24 +2,50 @@
 // byte sequence parses to some document.
 #include "RichText.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <set>
+#include <tuple>
 
 namespace Upp {
 
 namespace {
 
-const int MAX_BRACKETS = 256; // deeper brackets still balance, but keep their parent's format
-// A deeper "{{" is plain text. Qt's layout time doubles with each level of tables nested in a
-// first cell: 16 levels of a few columns take seconds, 8 take milliseconds.
-const int MAX_TABLE_DEPTH = 8;
+const int MAX_BRACKETS = 256;  // deeper brackets still balance, but keep their parent's format
+const int MAX_TABLE_DEPTH = 8; // a deeper "{{" is plain text
 const int MAX_COLUMNS = 100;
-const int MAX_CELLS = 20000;   // per table; further cells are read and dropped
 const int MAX_NUMBER = 100000; // dots, ratios and spans alike
 const int MAX_HEIGHT = 10000;
+
+// Depth alone does not bound Qt's layout time. Qt lays out what a table cell holds twice, to size
+// the columns and to fill them, and a table in a cell that spans columns or rows once more for each
+// of them: eight tables nested in cells spanning three columns took it 7 s, two in cells spanning a
+// hundred columns 1 s. Long words, tabs and many runs in a paragraph cost it more than their bytes.
+// So the reader charges what it produces against a budget, weighted by where it stands, in units of
+// about what Qt takes for a byte of plain text (Qt 6.4: 0.15 us as the fuzz target lays out, two or
+// three times that in the view), and leaves out the rest of the input where the budget runs out.
+// Spent in any one way, the budget takes Qt at most some 30 ms to lay out as the fuzz target does,
+// 80 ms in the view; the program's largest topic costs 16 500 units.
+const int64 MAX_WORK = 200000;
+const int WORK_PARAGRAPH = 30;
+const int WORK_RUN = 40;    // a format of its own
+const int WORK_FONT = 200;  // a face, size or weight not used before: Qt makes each font once
+const int WORK_FACE = 1500; // a face name Qt looks for among the system's fonts
+const int WORK_TAB = 32;
+const int WORK_TABLE = 100; // with the paragraph Qt keeps after it
+const int WORK_ROW = 50;
+const int WORK_CELL = 250; // with its first paragraph
+const int WORK_OBJECT = 150;
+const int PIXELS_PER_UNIT = 32; // of a picture Qt decodes
+const int RUN_SCALE = 64;       // the runs of a paragraph with many cost more,
+const int WORD_SCALE = 1024;    // and so do the bytes of a long word, as Qt breaks its lines slower;
+const int CELL_WORD_SCALE = 64; // most in a cell, whose column or margins may leave it a
+const int CELL_BYTE = 2;        // character wide, with a line for each
 
 const int predefined_height[10] = { 50, 67, 84, 100, 134, 167, 200, 234, 300, 400 };
 
@@ -100,7 +126,63 @@ class Parser {
 	RichDoc& doc;
 	Format fmt;
 	std::vector<Format> stack;
-	int overflow = 0; // brackets opened past MAX_BRACKETS and not yet closed
+	int overflow = 0;      // brackets opened past MAX_BRACKETS and not yet closed
+	int64 work = MAX_WORK; // what is left of the budget
+	struct Flow {          // the document or a cell, as far as the budget is concerned
+		int64 weight = 1;  // times Qt lays out what stands here
+		int64 byte = 1;    // units a byte of text costs
+		int64 wordscale = WORD_SCALE;
+		int64 word = 0; // bytes since the last space
+		int64 runs = 0; // of the paragraph under way
+	} flow;
+	std::set<std::tuple<int, String, int, bool, bool>> fonts; // already paid for
+	std::set<String> faces;
+
+	static int64 Weigh(int64 weight, int64 factor) { return std::min(weight * factor, MAX_WORK + 1); }
+
+	// False, leaving out the rest of the input, when the budget cannot pay.
+	bool Charge(int64 units, int64 at)
+	{
+		if(units <= work && units * at <= work) {
+			work -= units * at;
+			return true;
+		}
+		work = 0;
+		p = end;
+		return false;
+	}
+
+	// A run in a format of its own; Qt finds its font once, however often it lays the run out.
+	bool ChargeRun(const RichCharFormat& f, int64 units)
+	{
+		int64 font = 0;
+		if(fonts.emplace(f.face, f.facename, f.height, f.bold, f.italic).second)
+			font += WORK_FONT;
+		if(f.face == RichCharFormat::NAMED && faces.insert(f.facename).second)
+			font += WORK_FACE;
+		return Charge(font, 1) && Charge(WORK_RUN + flow.runs++ / RUN_SCALE + units, flow.weight);
+	}
+
+	// The header tells the size; when nothing can read it, the bytes stand for the pixels.
+	static int64 PictureUnits(const String& data)
+	{
+		QByteArray bytes = QByteArray::fromRawData(data.data(), (qsizetype)data.size());
+		QBuffer buffer(&bytes);
+		buffer.open(QIODevice::ReadOnly);
+		QSize size = QImageReader(&buffer).size();
+		int64 pixels = size.isValid() ? int64(size.width()) * size.height() : int64(data.size());
+		return WORK_OBJECT + pixels / PIXELS_PER_UNIT;
+	}
+
+	int64 TextUnits(const char* s, size_t n)
+	{
+		int64 units = 0;
+		for(size_t i = 0; i < n && units <= work; i++) {
+			flow.word = s[i] == ' ' ? 0 : flow.word + 1;
+			units += flow.byte + flow.word / flow.wordscale + (s[i] == '\t' ? WORK_TAB : 0);
+		}
+		return units;
+	}
 
 	int Peek(int i = 0) const { return p + i < end ? (byte)p[i] : 0; }
 
@@ -487,6 +569,7 @@ class Parser {
 		}
 	}
 
+	// Null when the budget cannot pay for the table and its first row.
 	std::shared_ptr<RichTable> ParseTable(int depth)
 	{
 		auto table = std::make_shared<RichTable>();
@@ -504,14 +587,24 @@ class Parser {
 		int obase = overflow;
 		RichCellFormat cf;
 		ParseTableFormat(table->format, cf);
+		size_t ncols = table->columns.size();
+		if(!Charge(WORK_TABLE, flow.weight))
+			return nullptr;
 		std::vector<RichCell> cells;
 		for(;;) {
+			size_t col = cells.size() % ncols;
+			if(col == 0 && !Charge(WORK_ROW + int64(ncols) * WORK_CELL, flow.weight)) // a row is whole or not there
+				break;
 			RichCell cell;
 			cell.format = cf;
 			fmt = outer;
-			Stop stop = ParseFlow(cell.parts, depth + 1);
-			if((int)cells.size() < MAX_CELLS)
-				cells.push_back(std::move(cell));
+			Flow inner;
+			int64 columns = std::min<size_t>(cf.hspan, ncols - col - 1) + 1;
+			inner.weight = Weigh(flow.weight, 2 * columns * (int64(cf.vspan) + 1));
+			inner.byte = CELL_BYTE;
+			inner.wordscale = CELL_WORD_SCALE;
+			Stop stop = ParseFlow(cell.parts, depth + 1, inner);
+			cells.push_back(std::move(cell));
 			cf.hspan = cf.vspan = 0;
 			if(stop == STOP_END)
 				break;
@@ -523,7 +616,8 @@ class Parser {
 		}
 		Unwind(base, obase);
 		fmt = outer;
-		size_t ncols = table->columns.size();
+		if(cells.empty())
+			return nullptr;
 		for(size_t i = 0; i < cells.size(); i += ncols) {
 			std::vector<RichCell> row;
 			for(size_t j = i; j < i + ncols; j++)
@@ -580,6 +674,8 @@ class Parser {
 					obj.data += char((*p++ & 0x7F) | (((top >> i) & 1) << 7));
 			}
 		}
+		if(!ChargeRun(fmt.chr, PictureUnits(obj.data) + flow.byte + ++flow.word / flow.wordscale))
+			return;
 		RichRun run;
 		run.format = fmt.chr;
 		run.isobject = true;
@@ -591,6 +687,9 @@ class Parser {
 
 	void AddText(RichPara& para, const char* s, size_t n)
 	{
+		bool samerun = !para.runs.empty() && !para.runs.back().isobject && para.runs.back().format == fmt.chr;
+		if(samerun ? !Charge(TextUnits(s, n), flow.weight) : !ChargeRun(fmt.chr, TextUnits(s, n)))
+			return;
 		if(para.runs.empty())
 			para.format = fmt.para;
 		else {
@@ -608,11 +707,14 @@ class Parser {
 
 	void AddChar(RichPara& para, char c) { AddText(para, &c, 1); }
 
-	// Paragraphs and tables up to the end of the input or, inside a table, of the cell.
-	Stop ParseFlow(std::vector<RichPart>& parts, int depth)
+	// Paragraphs and tables up to the end of the input or, inside a table, of the cell. The caller
+	// has paid for the first paragraph.
+	Stop ParseFlow(std::vector<RichPart>& parts, int depth, const Flow& inner)
 	{
 		size_t base = stack.size();
 		int obase = overflow;
+		Flow outer = flow;
+		flow = inner;
 		RichPara para;
 		bool open = true;       // a paragraph is under way, even an empty one
 		bool separator = false; // a '&' right after a table only separates it from what follows
@@ -624,6 +726,7 @@ class Parser {
 			part.para = std::move(para);
 			parts.push_back(std::move(part));
 			para = RichPara();
+			flow.word = flow.runs = 0;
 		};
 		Stop stop = STOP_END;
 		while(p < end) {
@@ -662,20 +765,24 @@ class Parser {
 					separator = false;
 				else {
 					flush();
-					open = true;
+					open = Charge(WORK_PARAGRAPH, flow.weight); // the one that starts here
 				}
 				break;
 			case '{':
 				if(Peek() == '{' && depth < MAX_TABLE_DEPTH) {
 					p++;
-					if(!para.runs.empty())
+					if(!para.runs.empty()) {
 						flush();
-					RichPart part;
-					part.table = ParseTable(depth);
-					parts.push_back(std::move(part));
-					para = RichPara();
-					open = false;
-					separator = true;
+						open = false;
+					}
+					if(std::shared_ptr<RichTable> table = ParseTable(depth)) {
+						RichPart part;
+						part.table = std::move(table);
+						parts.push_back(std::move(part));
+						para = RichPara();
+						open = false;
+						separator = true;
+					}
 				}
 				else if(Peek() == ':') { // a field: evaluated by its owner, nothing to show here
 					while(p < end && !(*p == ':' && Peek(1) == '}'))
@@ -739,6 +846,7 @@ class Parser {
 		Unwind(base, obase);
 		if(open)
 			flush();
+		flow = outer;
 		return stop;
 	}
 
@@ -752,7 +860,11 @@ public:
 		end = p + text.size();
 	}
 
-	void Run() { ParseFlow(doc.parts, 0); }
+	void Run()
+	{
+		Charge(WORK_PARAGRAPH, 1);
+		ParseFlow(doc.parts, 0, Flow());
+	}
 };
 
 } // namespace

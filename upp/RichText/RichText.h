@@ -125,7 +125,8 @@ struct RichDoc {
 	std::vector<RichPart> parts;
 };
 
-// Never fails: unknown commands are skipped, unterminated constructs end with the input.
+// Never fails: unknown commands are skipped, unterminated constructs end with the input, and
+// what would take Qt too long to lay out is left out from where the reader's bound is reached.
 RichDoc ParseQTF(const char* qtf);
 RichDoc ParseQTF(const String& qtf);
 
