@@ -4,9 +4,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QScrollBar>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 using namespace testutil;
 
