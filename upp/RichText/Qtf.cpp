@@ -1,257 +1,39 @@
 // QTF reader. Every loop advances through the input and every nesting is bounded, so any
 // byte sequence parses to some document.
-#include "RichText.h"
+#include "QtfBudget.h"
+#include "QtfScanner.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <set>
-#include <tuple>
 
 namespace Upp {
 
 namespace {
 
-const int MAX_BRACKETS = 256;  // deeper brackets still balance, but keep their parent's format
-const int MAX_TABLE_DEPTH = 8; // a deeper "{{" is plain text
+using namespace Qtf;
+
+const int MAX_BRACKETS = 256; // deeper brackets still balance, but keep their parent's format
 const int MAX_COLUMNS = 100;
-const int MAX_NUMBER = 100000; // dots, ratios and spans alike
 const int MAX_HEIGHT = 10000;
 
-// Depth alone does not bound Qt's layout time. Qt lays out what a table cell holds twice, to size
-// the columns and to fill them, and a table in a cell that spans columns or rows once more for each
-// of them: eight tables nested in cells spanning three columns took it 7 s, two in cells spanning a
-// hundred columns 1 s. Long words, tabs and many runs in a paragraph cost it more than their bytes.
-// So the reader charges what it produces against a budget, weighted by where it stands, in units of
-// about what Qt takes for a byte of plain text (Qt 6.4: 0.15 us as the fuzz target lays out, two or
-// three times that in the view), and leaves out the rest of the input where the budget runs out.
-// Spent in any one way, the budget takes Qt at most some 30 ms to lay out as the fuzz target does,
-// 80 ms in the view; the program's largest topic costs 16 500 units.
-const int64 MAX_WORK = 200000;
-const int WORK_PARAGRAPH = 30;
-const int WORK_RUN = 40;    // a format of its own
-const int WORK_FONT = 200;  // a face, size or weight not used before: Qt makes each font once
-const int WORK_FACE = 1500; // a face name Qt looks for among the system's fonts
-const int WORK_TAB = 32;
-const int WORK_TABLE = 100; // with the paragraph Qt keeps after it
-const int WORK_ROW = 50;
-const int WORK_CELL = 250; // with its first paragraph
-const int WORK_OBJECT = 150;
-const int PIXELS_PER_UNIT = 32; // of a picture Qt decodes
-const int RUN_SCALE = 64;       // the runs of a paragraph with many cost more,
-const int WORD_SCALE = 1024;    // and so do the bytes of a long word, as Qt breaks its lines slower;
-const int CELL_WORD_SCALE = 64; // most in a cell, whose column or margins may leave it a
-const int CELL_BYTE = 2;        // character wide, with a line for each
-
 const int predefined_height[10] = { 50, 67, 84, 100, 134, 167, 200, 234, 300, 400 };
-
-RichColor PredefinedColor(int i)
-{
-	static const byte rgb[10][3] = {
-		{ 0, 0, 0 },   { 192, 192, 192 }, { 255, 255, 255 }, { 128, 0, 0 },   { 0, 128, 0 },
-		{ 0, 0, 128 }, { 255, 0, 0 },     { 238, 238, 238 }, { 0, 255, 255 }, { 255, 255, 0 },
-	};
-	return RichColor::Rgb(rgb[i][0], rgb[i][1], rgb[i][2]);
-}
-
-bool NamedColor(int c, RichColor& out)
-{
-	static const struct {
-		char letter;
-		byte r, g, b;
-	} named[] = {
-		{ 'b', 0, 0, 128 },     { 'c', 0, 128, 128 },   { 'g', 0, 128, 0 },   { 'k', 0, 0, 0 },
-		{ 'l', 192, 192, 192 }, { 'm', 128, 0, 255 },   { 'o', 128, 128, 0 }, { 'r', 128, 0, 0 },
-		{ 'y', 255, 255, 0 },   { 'B', 0, 0, 255 },     { 'C', 0, 255, 255 }, { 'G', 0, 255, 0 },
-		{ 'K', 128, 128, 128 }, { 'L', 238, 238, 238 }, { 'M', 255, 0, 255 }, { 'W', 255, 255, 255 },
-		{ 'R', 255, 0, 0 },     { 'Y', 255, 255, 180 },
-	};
-	for(const auto& n : named)
-		if(n.letter == c) {
-			out = RichColor::Rgb(n.r, n.g, n.b);
-			return true;
-		}
-	return false;
-}
-
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-
-int HexValue(int c)
-{
-	if(c >= '0' && c <= '9')
-		return c - '0';
-	if(c >= 'a' && c <= 'f')
-		return c - 'a' + 10;
-	if(c >= 'A' && c <= 'F')
-		return c - 'A' + 10;
-	return -1;
-}
-
-void AppendUtf8(String& s, unsigned cp)
-{
-	if(cp < 0x80)
-		s += char(cp);
-	else if(cp < 0x800) {
-		s += char(0xC0 | (cp >> 6));
-		s += char(0x80 | (cp & 0x3F));
-	}
-	else if(cp < 0x10000) {
-		s += char(0xE0 | (cp >> 12));
-		s += char(0x80 | ((cp >> 6) & 0x3F));
-		s += char(0x80 | (cp & 0x3F));
-	}
-	else {
-		s += char(0xF0 | (cp >> 18));
-		s += char(0x80 | ((cp >> 12) & 0x3F));
-		s += char(0x80 | ((cp >> 6) & 0x3F));
-		s += char(0x80 | (cp & 0x3F));
-	}
-}
 
 struct Format {
 	RichCharFormat chr;
 	RichParaFormat para;
 };
 
-class Parser {
+class Parser : Qtf::Scanner {
 	enum Stop { STOP_END, STOP_CELL, STOP_PLAINCELL, STOP_TABLE };
 
-	String text; // the input without the ignored bytes 2..31
-	const char* p;
-	const char* end;
 	RichDoc& doc;
 	Format fmt;
 	std::vector<Format> stack;
-	int overflow = 0;      // brackets opened past MAX_BRACKETS and not yet closed
-	int64 work = MAX_WORK; // what is left of the budget
-	struct Flow {          // the document or a cell, as far as the budget is concerned
-		int64 weight = 1;  // times Qt lays out what stands here
-		int64 byte = 1;    // units a byte of text costs
-		int64 wordscale = WORD_SCALE;
-		int64 word = 0; // bytes since the last space
-		int64 runs = 0; // of the paragraph under way
-	} flow;
-	std::set<std::tuple<int, String, int, bool, bool>> fonts; // already paid for
-	std::set<String> faces;
-
-	static int64 Weigh(int64 weight, int64 factor) { return std::min(weight * factor, MAX_WORK + 1); }
-
-	// False, leaving out the rest of the input, when the budget cannot pay.
-	bool Charge(int64 units, int64 at)
-	{
-		if(units <= work && units * at <= work) {
-			work -= units * at;
-			return true;
-		}
-		work = 0;
-		p = end;
-		return false;
-	}
-
-	// A run in a format of its own; Qt finds its font once, however often it lays the run out.
-	bool ChargeRun(const RichCharFormat& f, int64 units)
-	{
-		int64 font = 0;
-		if(fonts.emplace(f.face, f.facename, f.height, f.bold, f.italic).second)
-			font += WORK_FONT;
-		if(f.face == RichCharFormat::NAMED && faces.insert(f.facename).second)
-			font += WORK_FACE;
-		return Charge(font, 1) && Charge(WORK_RUN + flow.runs++ / RUN_SCALE + units, flow.weight);
-	}
-
-	// The header tells the size; when nothing can read it, the bytes stand for the pixels.
-	static int64 PictureUnits(const String& data)
-	{
-		QByteArray bytes = QByteArray::fromRawData(data.data(), (qsizetype)data.size());
-		QBuffer buffer(&bytes);
-		buffer.open(QIODevice::ReadOnly);
-		QSize size = QImageReader(&buffer).size();
-		int64 pixels = size.isValid() ? int64(size.width()) * size.height() : int64(data.size());
-		return WORK_OBJECT + pixels / PIXELS_PER_UNIT;
-	}
-
-	int64 TextUnits(const char* s, size_t n)
-	{
-		int64 units = 0;
-		for(size_t i = 0; i < n && units <= work; i++) {
-			flow.word = s[i] == ' ' ? 0 : flow.word + 1;
-			units += flow.byte + flow.word / flow.wordscale + (s[i] == '\t' ? WORK_TAB : 0);
-		}
-		return units;
-	}
-
-	int Peek(int i = 0) const { return p + i < end ? (byte)p[i] : 0; }
-
-	int ReadInt(bool sign = false)
-	{
-		bool neg = false;
-		if(sign && Peek() == '-' && IsDigit(Peek(1))) {
-			neg = true;
-			p++;
-		}
-		int n = 0;
-		while(IsDigit(Peek())) {
-			n = std::min(n * 10 + (*p++ - '0'), MAX_NUMBER);
-		}
-		return neg ? -n : n;
-	}
-
-	// Text up to an unescaped `term`, which is consumed.
-	String ReadText(int term)
-	{
-		String s;
-		while(p < end) {
-			int c = (byte)*p++;
-			if(c == term)
-				break;
-			if(c == '`' && p < end)
-				c = (byte)*p++;
-			if(c != 1)
-				s += char(c);
-		}
-		return s;
-	}
-
-	bool ReadColor(RichColor& c)
-	{
-		int ch = Peek();
-		if(IsDigit(ch)) {
-			p++;
-			c = PredefinedColor(ch - '0');
-			return true;
-		}
-		if(ch == 'N') {
-			p++;
-			c = RichColor();
-			return true;
-		}
-		if(ch == '(') {
-			p++;
-			int v[3] = { 0, 0, 0 };
-			int n = 0;
-			for(;;) {
-				int x = std::min(ReadInt(), 255);
-				if(n < 3)
-					v[n++] = x;
-				if(Peek() != '.')
-					break;
-				p++;
-			}
-			if(Peek() == ')')
-				p++;
-			c = n < 3 ? RichColor::Rgb(v[0], v[0], v[0]) : RichColor::Rgb(v[0], v[1], v[2]);
-			return true;
-		}
-		if(NamedColor(ch, c)) {
-			p++;
-			return true;
-		}
-		return false;
-	}
+	int overflow = 0; // brackets opened past MAX_BRACKETS and not yet closed
+	Qtf::Budget budget{ *this };
 
 	void Push()
 	{
@@ -358,22 +140,6 @@ class Parser {
 		tab.pos = ReadInt();
 		if(fmt.para.tabs.size() < 64)
 			fmt.para.tabs.push_back(tab);
-	}
-
-	void SkipHeaderFooter() // "qtf^^qtf^^"
-	{
-		for(int i = 0; i < 2 && p < end; i++)
-			while(p < end) {
-				if(*p == '`' && p + 1 < end) {
-					p += 2;
-					continue;
-				}
-				if(*p == '^' && Peek(1) == '^') {
-					p += 2;
-					break;
-				}
-				p++;
-			}
 	}
 
 	// The formatting after '['. Returns true when it was a style definition, which has
@@ -588,22 +354,18 @@ class Parser {
 		RichCellFormat cf;
 		ParseTableFormat(table->format, cf);
 		size_t ncols = table->columns.size();
-		if(!Charge(WORK_TABLE, flow.weight))
+		if(!budget.Charge(WORK_TABLE))
 			return nullptr;
 		std::vector<RichCell> cells;
 		for(;;) {
 			size_t col = cells.size() % ncols;
-			if(col == 0 && !Charge(WORK_ROW + int64(ncols) * WORK_CELL, flow.weight)) // a row is whole or not there
+			if(col == 0 && !budget.Charge(WORK_ROW + int64(ncols) * WORK_CELL)) // a row is whole or not there
 				break;
 			RichCell cell;
 			cell.format = cf;
 			fmt = outer;
-			Flow inner;
 			int64 columns = std::min<size_t>(cf.hspan, ncols - col - 1) + 1;
-			inner.weight = Weigh(flow.weight, 2 * columns * (int64(cf.vspan) + 1));
-			inner.byte = CELL_BYTE;
-			inner.wordscale = CELL_WORD_SCALE;
-			Stop stop = ParseFlow(cell.parts, depth + 1, inner);
+			Stop stop = ParseFlow(cell.parts, depth + 1, budget.Cell(columns, cf.vspan));
 			cells.push_back(std::move(cell));
 			cf.hspan = cf.vspan = 0;
 			if(stop == STOP_END)
@@ -674,7 +436,7 @@ class Parser {
 					obj.data += char((*p++ & 0x7F) | (((top >> i) & 1) << 7));
 			}
 		}
-		if(!ChargeRun(fmt.chr, PictureUnits(obj.data) + flow.byte + ++flow.word / flow.wordscale))
+		if(!budget.ChargeRun(fmt.chr, budget.ObjectUnits(obj.data)))
 			return;
 		RichRun run;
 		run.format = fmt.chr;
@@ -688,7 +450,7 @@ class Parser {
 	void AddText(RichPara& para, const char* s, size_t n)
 	{
 		bool samerun = !para.runs.empty() && !para.runs.back().isobject && para.runs.back().format == fmt.chr;
-		if(samerun ? !Charge(TextUnits(s, n), flow.weight) : !ChargeRun(fmt.chr, TextUnits(s, n)))
+		if(samerun ? !budget.Charge(budget.TextUnits(s, n)) : !budget.ChargeRun(fmt.chr, budget.TextUnits(s, n)))
 			return;
 		if(para.runs.empty())
 			para.format = fmt.para;
@@ -709,12 +471,11 @@ class Parser {
 
 	// Paragraphs and tables up to the end of the input or, inside a table, of the cell. The caller
 	// has paid for the first paragraph.
-	Stop ParseFlow(std::vector<RichPart>& parts, int depth, const Flow& inner)
+	Stop ParseFlow(std::vector<RichPart>& parts, int depth, const Qtf::Budget::Flow& inner)
 	{
 		size_t base = stack.size();
 		int obase = overflow;
-		Flow outer = flow;
-		flow = inner;
+		Qtf::Budget::Flow outer = budget.Enter(inner);
 		RichPara para;
 		bool open = true;       // a paragraph is under way, even an empty one
 		bool separator = false; // a '&' right after a table only separates it from what follows
@@ -726,7 +487,7 @@ class Parser {
 			part.para = std::move(para);
 			parts.push_back(std::move(part));
 			para = RichPara();
-			flow.word = flow.runs = 0;
+			budget.EndParagraph();
 		};
 		Stop stop = STOP_END;
 		while(p < end) {
@@ -765,7 +526,7 @@ class Parser {
 					separator = false;
 				else {
 					flush();
-					open = Charge(WORK_PARAGRAPH, flow.weight); // the one that starts here
+					open = budget.Charge(WORK_PARAGRAPH); // the one that starts here
 				}
 				break;
 			case '{':
@@ -822,11 +583,7 @@ class Parser {
 				}
 				else if(Peek() == '$') {
 					p++;
-					unsigned cp = 0;
-					for(int i = 0; i < 8 && HexValue(Peek()) >= 0; i++)
-						cp = cp * 16 + HexValue(*p++);
-					if(Peek() == ';')
-						p++;
+					unsigned cp = ReadCodePoint();
 					if(cp && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF)) {
 						String u;
 						AppendUtf8(u, cp);
@@ -846,24 +603,17 @@ class Parser {
 		Unwind(base, obase);
 		if(open)
 			flush();
-		flow = outer;
+		budget.Leave(outer);
 		return stop;
 	}
 
 public:
-	Parser(const char* qtf, RichDoc& doc) : doc(doc)
-	{
-		for(const char* s = qtf; s && *s; s++)
-			if((byte)*s == 1 || (byte)*s >= 32)
-				text += *s;
-		p = text.data();
-		end = p + text.size();
-	}
+	Parser(const char* qtf, RichDoc& doc) : Scanner(qtf), doc(doc) {}
 
 	void Run()
 	{
-		Charge(WORK_PARAGRAPH, 1);
-		ParseFlow(doc.parts, 0, Flow());
+		budget.Charge(WORK_PARAGRAPH, 1);
+		ParseFlow(doc.parts, 0, Qtf::Budget::Flow());
 	}
 };
 
