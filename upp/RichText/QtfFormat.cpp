@@ -12,6 +12,12 @@ const int MAX_HEIGHT = 10000;
 
 const int predefined_height[10] = { 50, 67, 84, 100, 134, 167, 200, 234, 300, 400 };
 
+namespace {
+
+void ToggleScript(int& script, int to) { script = script == to ? RichCharFormat::NORMAL : to; }
+
+} // namespace
+
 void Parser::Push()
 {
 	if((int)stack.size() < MAX_BRACKETS)
@@ -64,9 +70,13 @@ void Parser::UseStyle(int number, const String* name)
 	}
 }
 
-// "$$n,next#uuid:name]" after the formatting of the style.
-void Parser::ParseStyleDef()
+// "$$n,next#uuid:name]" after the formatting of the style: a style definition stands in for the
+// text. False, having read nothing, when the text starts instead.
+bool Parser::ParseStyleDef()
 {
+	if(Peek() != '$' || Peek(1) != '$')
+		return false;
+	p += 2;
 	RichStyle s;
 	s.number = ReadInt();
 	if(Peek() == ',') {
@@ -90,6 +100,19 @@ void Parser::ParseStyleDef()
 		*same = std::move(s);
 	else
 		doc.styles.push_back(std::move(s));
+	return true;
+}
+
+// "s" with a style's number or its quoted name.
+void Parser::ParseStyleUse()
+{
+	if(Peek() == '"') {
+		p++;
+		String name = ReadText('"');
+		UseStyle(0, &name);
+	}
+	else
+		UseStyle(ReadInt(), nullptr);
 }
 
 void Parser::ParseTabs()
@@ -123,132 +146,140 @@ void Parser::ParseTabs()
 // then consumed its closing ']'.
 bool Parser::ParseFormat()
 {
-	RichCharFormat& c = fmt.chr;
-	RichParaFormat& a = fmt.para;
 	while(p < end) {
 		int ch = (byte)*p++;
-		switch(ch) {
-		case ' ':
-			if(Peek() == '$' && Peek(1) == '$') { // a style definition stands in for the text
-				p += 2;
-				ParseStyleDef();
-				return true;
-			}
+		if(ch == ' ')
+			return ParseStyleDef();
+		if(ch == ']') {
+			p--;
 			return false;
-		case ']': p--; return false;
-		case '*': c.bold = !c.bold; break;
-		case '/': c.italic = !c.italic; break;
-		case '_': c.underline = !c.underline; break;
-		case '-': c.strikeout = !c.strikeout; break;
-		case 'c': c.capitals = !c.capitals; break;
-		case 'd': c.dashed = !c.dashed; break;
-		case '`':
-			c.script = c.script == RichCharFormat::SUPERSCRIPT ? RichCharFormat::NORMAL : RichCharFormat::SUPERSCRIPT;
-			break;
-		case ',':
-			c.script = c.script == RichCharFormat::SUBSCRIPT ? RichCharFormat::NORMAL : RichCharFormat::SUBSCRIPT;
-			break;
-		case '^': c.link = ReadText('^'); break;
-		case 'I': ReadText(';'); break;
-		case '+': c.height = std::clamp(ReadInt(), 1, MAX_HEIGHT); break;
-		case '@': ReadColor(c.ink); break;
-		case '$': ReadColor(c.paper); break;
-		case 'A': c.face = RichCharFormat::SANS; break;
-		case 'R': c.face = RichCharFormat::SERIF; break;
-		case 'C': c.face = RichCharFormat::MONO; break;
-		case 'G':
-		case 'g': c.face = RichCharFormat::GUI; break;
-		case 'S': c.face = RichCharFormat::SYMBOL; break;
-		case '.': ReadInt(); break; // font by number: no table of them here
-		case '!':
-			c.facename = ReadText('!');
-			c.face = RichCharFormat::NAMED;
-			break;
-		case '{': ReadText('}'); break; // charset: the text is UTF-8 regardless
-		case '%':
-			if(Peek() == '-' || Peek() == '%')
-				c.lang = *p++ == '%' ? "EN-US" : "";
-			else {
-				String l;
-				while(l.size() < 5 && (isalnum(Peek()) || (Peek() == '-' && l.size() == 2)))
-					l += char(*p++);
-				c.lang = l;
-			}
-			break;
-		case ':': a.label = ReadText(':'); break;
-		case '<': a.align = RichParaFormat::LEFT; break;
-		case '=': a.align = RichParaFormat::CENTER; break;
-		case '>': a.align = RichParaFormat::RIGHT; break;
-		case '#': a.align = RichParaFormat::JUSTIFY; break;
-		case 'l': a.lm = ReadInt(); break;
-		case 'r': a.rm = ReadInt(); break;
-		case 'i': a.indent = ReadInt(true); break;
-		case 'b': a.before = ReadInt(); break;
-		case 'a': a.after = ReadInt(); break;
-		case 'p':
-			switch(Peek()) {
-			case 'n':
-				a.linespacing = 100;
-				p++;
-				break;
-			case 'w':
-				a.linespacing = 115;
-				p++;
-				break;
-			case 'h':
-				a.linespacing = 150;
-				p++;
-				break;
-			case 'd':
-				a.linespacing = 200;
-				p++;
-				break;
-			}
-			break;
-		case 'H':
-		case 'L': ReadInt(); break; // ruler
-		case 'h': {
-			RichColor ruler;
-			ReadColor(ruler);
-			break;
 		}
-		case 'n':
-		case 'm': ReadText(';'); break; // numbering texts
-		case 'N':
-			for(int i = 0; i < 8 && strchr("-10aAiI", Peek()) && Peek(); i++)
-				p++;
-			if(Peek() == '!')
-				p++;
-			break;
-		case 'O':
-			if(Peek() && strchr("_0123456789", Peek()))
-				p++;
-			break;
-		case 't':
-			if(Peek() == 'P') {
-				p++;
-				SkipHeaderFooter();
-			}
-			else
-				ReadInt();
-			break;
-		case '~': ParseTabs(); break;
-		case 's':
-			if(Peek() == '"') {
-				p++;
-				String name = ReadText('"');
-				UseStyle(0, &name);
-			}
-			else
-				UseStyle(ReadInt(), nullptr);
-			break;
-		default:
-			if(IsDigit(ch))
-				c.height = predefined_height[ch - '0'];
-			break; // ';' and anything unknown
-		}
+		if(!ParseCharFormat(ch))
+			ParseParaFormat(ch);
 	}
 	return false;
+}
+
+// False when `ch` sets no character format.
+bool Parser::ParseCharFormat(int ch)
+{
+	RichCharFormat& c = fmt.chr;
+	switch(ch) {
+	case '*': c.bold = !c.bold; break;
+	case '/': c.italic = !c.italic; break;
+	case '_': c.underline = !c.underline; break;
+	case '-': c.strikeout = !c.strikeout; break;
+	case 'c': c.capitals = !c.capitals; break;
+	case 'd': c.dashed = !c.dashed; break;
+	case '`': ToggleScript(c.script, RichCharFormat::SUPERSCRIPT); break;
+	case ',': ToggleScript(c.script, RichCharFormat::SUBSCRIPT); break;
+	case '^': c.link = ReadText('^'); break;
+	case 'I': ReadText(';'); break;
+	case '+': c.height = std::clamp(ReadInt(), 1, MAX_HEIGHT); break;
+	case '@': ReadColor(c.ink); break;
+	case '$': ReadColor(c.paper); break;
+	case 'A': c.face = RichCharFormat::SANS; break;
+	case 'R': c.face = RichCharFormat::SERIF; break;
+	case 'C': c.face = RichCharFormat::MONO; break;
+	case 'G':
+	case 'g': c.face = RichCharFormat::GUI; break;
+	case 'S': c.face = RichCharFormat::SYMBOL; break;
+	case '.': ReadInt(); break; // font by number: no table of them here
+	case '!':
+		c.facename = ReadText('!');
+		c.face = RichCharFormat::NAMED;
+		break;
+	case '{': ReadText('}'); break; // charset: the text is UTF-8 regardless
+	case '%': c.lang = ReadLanguage(); break;
+	default:
+		if(!IsDigit(ch))
+			return false;
+		c.height = predefined_height[ch - '0'];
+		break;
+	}
+	return true;
+}
+
+void Parser::ParseParaFormat(int ch)
+{
+	RichParaFormat& a = fmt.para;
+	switch(ch) {
+	case ':': a.label = ReadText(':'); break;
+	case '<': a.align = RichParaFormat::LEFT; break;
+	case '=': a.align = RichParaFormat::CENTER; break;
+	case '>': a.align = RichParaFormat::RIGHT; break;
+	case '#': a.align = RichParaFormat::JUSTIFY; break;
+	case 'l': a.lm = ReadInt(); break;
+	case 'r': a.rm = ReadInt(); break;
+	case 'i': a.indent = ReadInt(true); break;
+	case 'b': a.before = ReadInt(); break;
+	case 'a': a.after = ReadInt(); break;
+	case 'p': ParseLineSpacing(); break;
+	case 'H':
+	case 'L': ReadInt(); break; // ruler
+	case 'h': {
+		RichColor ruler;
+		ReadColor(ruler);
+		break;
+	}
+	case 'n':
+	case 'm': ReadText(';'); break; // numbering texts
+	case 'N': SkipNumbering(); break;
+	case 'O':
+		if(Peek() && strchr("_0123456789", Peek()))
+			p++;
+		break;
+	case 't': SkipHeaderFooterOrNumber(); break;
+	case '~': ParseTabs(); break;
+	case 's': ParseStyleUse(); break;
+	default: break; // ';' and anything unknown
+	}
+}
+
+// "%-", "%%" (EN-US) or up to five letters, digits and a dash after two of them.
+String Parser::ReadLanguage()
+{
+	if(Peek() == '-' || Peek() == '%')
+		return *p++ == '%' ? "EN-US" : "";
+	String l;
+	while(l.size() < 5 && (isalnum(Peek()) || (Peek() == '-' && l.size() == 2)))
+		l += char(*p++);
+	return l;
+}
+
+// "pn", "pw", "ph" or "pd"; a bare "p" leaves the spacing as it was.
+void Parser::ParseLineSpacing()
+{
+	static const struct {
+		char letter;
+		int percent;
+	} spacing[] = { { 'n', 100 }, { 'w', 115 }, { 'h', 150 }, { 'd', 200 } };
+	for(const auto& s : spacing)
+		if(Peek() == s.letter) {
+			fmt.para.linespacing = s.percent;
+			p++;
+			return;
+		}
+}
+
+// The numbering of up to eight levels, and "!" after it; paragraphs are not numbered here.
+void Parser::SkipNumbering()
+{
+	for(int i = 0; i < 8 && strchr("-10aAiI", Peek()) && Peek(); i++)
+		p++;
+	if(Peek() == '!')
+		p++;
+}
+
+// "tP" and a header and footer, or "t" and a number; pages are not shown here.
+void Parser::SkipHeaderFooterOrNumber()
+{
+	if(Peek() == 'P') {
+		p++;
+		SkipHeaderFooter();
+	}
+	else
+		ReadInt();
 }
 
 } // namespace Upp::Qtf

@@ -35,9 +35,16 @@ class Parser : Scanner {
 	void Unwind(size_t base, int obase);
 	const RichStyle* FindStyle(int number, const String* name) const;
 	void UseStyle(int number, const String* name);
-	void ParseStyleDef();
+	bool ParseStyleDef();
+	void ParseStyleUse();
 	void ParseTabs();
 	bool ParseFormat();
+	bool ParseCharFormat(int ch);
+	void ParseParaFormat(int ch);
+	String ReadLanguage();
+	void ParseLineSpacing();
+	void SkipNumbering();
+	void SkipHeaderFooterOrNumber();
 
 	// QtfTable.cpp
 	void ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides);
