@@ -18,128 +18,17 @@ void ToggleScript(int& script, int to) { script = script == to ? RichCharFormat:
 
 } // namespace
 
-void Parser::Push()
+// '[' and its formatting. A style definition has closed its bracket already; at the top level,
+// with the default style (number 0) last in the list, the text takes up its format.
+void Parser::ParseBracket()
 {
-	if((int)stack.size() < MAX_BRACKETS)
-		stack.push_back(fmt);
-	else
-		overflow++;
-}
-
-void Parser::Pop()
-{
-	if(overflow)
-		overflow--;
-	else if(!stack.empty()) {
-		fmt = std::move(stack.back());
-		stack.pop_back();
+	Push();
+	if(ParseFormat()) {
+		bool toplevel = stack.size() == 1 && !overflow;
+		Pop();
+		if(toplevel && !doc.styles.empty() && doc.styles.back().number == 0)
+			UseStyle(0, nullptr);
 	}
-}
-
-// Closes what a cell or the document left open, without touching the brackets around it.
-void Parser::Unwind(size_t base, int obase)
-{
-	overflow = obase;
-	while(stack.size() > base) {
-		fmt = std::move(stack.back());
-		stack.pop_back();
-	}
-}
-
-const RichStyle* Parser::FindStyle(int number, const String* name) const
-{
-	for(auto it = doc.styles.rbegin(); it != doc.styles.rend(); ++it)
-		if(name ? it->name == *name : it->number == number)
-			return &*it;
-	return nullptr;
-}
-
-void Parser::UseStyle(int number, const String* name)
-{
-	const RichStyle* s = FindStyle(number, name);
-	if(!s)
-		s = FindStyle(0, nullptr);
-	if(s) {
-		fmt.chr = s->charformat;
-		fmt.para = s->paraformat;
-		fmt.para.style = s->number;
-	}
-	else {
-		fmt = Format();
-		fmt.para.style = number;
-	}
-}
-
-// "$$n,next#uuid:name]" after the formatting of the style: a style definition stands in for the
-// text. False, having read nothing, when the text starts instead.
-bool Parser::ParseStyleDef()
-{
-	if(Peek() != '$' || Peek(1) != '$')
-		return false;
-	p += 2;
-	RichStyle s;
-	s.number = ReadInt();
-	if(Peek() == ',') {
-		p++;
-		s.next = ReadInt();
-	}
-	if(Peek() == '#') {
-		p++;
-		while(HexValue(Peek()) >= 0)
-			s.uuid += char(*p++);
-	}
-	if(Peek() == ':')
-		p++;
-	s.name = ReadText(']');
-	s.charformat = fmt.chr;
-	s.paraformat = fmt.para;
-	s.paraformat.style = s.number;
-	auto same =
-		std::find_if(doc.styles.begin(), doc.styles.end(), [&](const RichStyle& x) { return x.number == s.number; });
-	if(same != doc.styles.end())
-		*same = std::move(s);
-	else
-		doc.styles.push_back(std::move(s));
-	return true;
-}
-
-// "s" with a style's number or its quoted name.
-void Parser::ParseStyleUse()
-{
-	if(Peek() == '"') {
-		p++;
-		String name = ReadText('"');
-		UseStyle(0, &name);
-	}
-	else
-		UseStyle(ReadInt(), nullptr);
-}
-
-void Parser::ParseTabs()
-{
-	if(Peek() == '~') { // "~~" drops every tab set so far
-		p++;
-		fmt.para.tabs.clear();
-		return;
-	}
-	RichTab tab;
-	if(Peek() == '<')
-		p++;
-	else if(Peek() == '>' && !IsDigit(Peek(1))) {
-		p++;
-		tab.align = RichTab::RIGHT;
-	}
-	else if(Peek() == '=') {
-		p++;
-		tab.align = RichTab::CENTER;
-	}
-	if(Peek() == '.' || Peek() == '-' || Peek() == '_')
-		p++; // filler
-	if(Peek() == '>')
-		p++; // from the right edge; kept as a plain position
-	tab.pos = ReadInt();
-	if(fmt.para.tabs.size() < 64)
-		fmt.para.tabs.push_back(tab);
 }
 
 // The formatting after '['. Returns true when it was a style definition, which has
@@ -280,6 +169,130 @@ void Parser::SkipHeaderFooterOrNumber()
 	}
 	else
 		ReadInt();
+}
+
+void Parser::ParseTabs()
+{
+	if(Peek() == '~') { // "~~" drops every tab set so far
+		p++;
+		fmt.para.tabs.clear();
+		return;
+	}
+	RichTab tab;
+	if(Peek() == '<')
+		p++;
+	else if(Peek() == '>' && !IsDigit(Peek(1))) {
+		p++;
+		tab.align = RichTab::RIGHT;
+	}
+	else if(Peek() == '=') {
+		p++;
+		tab.align = RichTab::CENTER;
+	}
+	if(Peek() == '.' || Peek() == '-' || Peek() == '_')
+		p++; // filler
+	if(Peek() == '>')
+		p++; // from the right edge; kept as a plain position
+	tab.pos = ReadInt();
+	if(fmt.para.tabs.size() < 64)
+		fmt.para.tabs.push_back(tab);
+}
+
+// "$$n,next#uuid:name]" after the formatting of the style: a style definition stands in for the
+// text. False, having read nothing, when the text starts instead.
+bool Parser::ParseStyleDef()
+{
+	if(Peek() != '$' || Peek(1) != '$')
+		return false;
+	p += 2;
+	RichStyle s;
+	s.number = ReadInt();
+	if(Peek() == ',') {
+		p++;
+		s.next = ReadInt();
+	}
+	if(Peek() == '#') {
+		p++;
+		while(HexValue(Peek()) >= 0)
+			s.uuid += char(*p++);
+	}
+	if(Peek() == ':')
+		p++;
+	s.name = ReadText(']');
+	s.charformat = fmt.chr;
+	s.paraformat = fmt.para;
+	s.paraformat.style = s.number;
+	auto same =
+		std::find_if(doc.styles.begin(), doc.styles.end(), [&](const RichStyle& x) { return x.number == s.number; });
+	if(same != doc.styles.end())
+		*same = std::move(s);
+	else
+		doc.styles.push_back(std::move(s));
+	return true;
+}
+
+// "s" with a style's number or its quoted name.
+void Parser::ParseStyleUse()
+{
+	if(Peek() == '"') {
+		p++;
+		String name = ReadText('"');
+		UseStyle(0, &name);
+	}
+	else
+		UseStyle(ReadInt(), nullptr);
+}
+
+void Parser::UseStyle(int number, const String* name)
+{
+	const RichStyle* s = FindStyle(number, name);
+	if(!s)
+		s = FindStyle(0, nullptr);
+	if(s) {
+		fmt.chr = s->charformat;
+		fmt.para = s->paraformat;
+		fmt.para.style = s->number;
+	}
+	else {
+		fmt = Format();
+		fmt.para.style = number;
+	}
+}
+
+const RichStyle* Parser::FindStyle(int number, const String* name) const
+{
+	for(auto it = doc.styles.rbegin(); it != doc.styles.rend(); ++it)
+		if(name ? it->name == *name : it->number == number)
+			return &*it;
+	return nullptr;
+}
+
+void Parser::Push()
+{
+	if((int)stack.size() < MAX_BRACKETS)
+		stack.push_back(fmt);
+	else
+		overflow++;
+}
+
+void Parser::Pop()
+{
+	if(overflow)
+		overflow--;
+	else if(!stack.empty()) {
+		fmt = std::move(stack.back());
+		stack.pop_back();
+	}
+}
+
+// Closes what a cell or the document left open, without touching the brackets around it.
+void Parser::Unwind(size_t base, int obase)
+{
+	overflow = obase;
+	while(stack.size() > base) {
+		fmt = std::move(stack.back());
+		stack.pop_back();
+	}
 }
 
 } // namespace Upp::Qtf

@@ -30,14 +30,7 @@ class Parser : Scanner {
 	Budget budget{ *this };
 
 	// QtfFormat.cpp: the formatting in brackets and the styles it defines and uses.
-	void Push();
-	void Pop();
-	void Unwind(size_t base, int obase);
-	const RichStyle* FindStyle(int number, const String* name) const;
-	void UseStyle(int number, const String* name);
-	bool ParseStyleDef();
-	void ParseStyleUse();
-	void ParseTabs();
+	void ParseBracket();
 	bool ParseFormat();
 	bool ParseCharFormat(int ch);
 	void ParseParaFormat(int ch);
@@ -45,17 +38,37 @@ class Parser : Scanner {
 	void ParseLineSpacing();
 	void SkipNumbering();
 	void SkipHeaderFooterOrNumber();
+	void ParseTabs();
+	bool ParseStyleDef();
+	void ParseStyleUse();
+	void UseStyle(int number, const String* name);
+	const RichStyle* FindStyle(int number, const String* name) const;
+	void Push();
+	void Pop();
+	void Unwind(size_t base, int obase);
 
 	// QtfTable.cpp
+	void ReadColumns(std::vector<int>& columns);
 	void ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides);
 	void ParseTableFormat(RichTableFormat& t, RichCellFormat& f);
 	std::shared_ptr<RichTable> ParseTable(int depth);
 
 	// QtfFlow.cpp: paragraphs, their runs and objects, and the tables between them.
+	struct Body;
+	Stop ParseFlow(std::vector<RichPart>& parts, int depth, const Budget::Flow& inner);
+	Stop CellEnd() const;
+	void ParseFlowItem(Body& body);
+	void Flush(Body& body);
+	void EndParagraph(Body& body);
+	void ParseBrace(Body& body);
+	void AddTable(Body& body);
+	void ParseAt(RichPara& para);
 	void ParseObject(RichPara& para);
+	void AddCodePoint(RichPara& para);
+	void AddEscaped(RichPara& para);
+	void AddDashOrTab(RichPara& para);
 	void AddText(RichPara& para, const char* s, size_t n);
 	void AddChar(RichPara& para, char c);
-	Stop ParseFlow(std::vector<RichPart>& parts, int depth, const Budget::Flow& inner);
 
 public:
 	Parser(const char* qtf, RichDoc& doc) : Scanner(qtf), doc(doc) {}

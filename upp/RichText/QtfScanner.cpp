@@ -1,5 +1,7 @@
 #include "QtfScanner.h"
 
+#include <QByteArray>
+
 #include <algorithm>
 
 namespace Upp::Qtf {
@@ -170,6 +172,50 @@ void Scanner::SkipHeaderFooter()
 			}
 			p++;
 		}
+}
+
+void Scanner::SkipField()
+{
+	while(p < end && !(*p == ':' && Peek(1) == '}'))
+		p++;
+	p = std::min(p + 2, end);
+}
+
+String Scanner::ReadObjectData()
+{
+	String data;
+	if(Peek() == '`') {
+		p++;
+		while(p < end) {
+			if(*p == '`') {
+				if(Peek(1) != '`') {
+					p++;
+					break;
+				}
+				p++;
+			}
+			data += *p++;
+		}
+	}
+	else if(Peek() == '(') {
+		p++;
+		const char* b = p;
+		while(p < end && *p != ')')
+			p++;
+		QByteArray raw = QByteArray::fromBase64(QByteArray(b, int(p - b)));
+		data.assign(raw.constData(), raw.size());
+		if(p < end)
+			p++;
+	}
+	else {
+		// 7 data bytes in 8 bytes of 128..255; the first holds their top bits.
+		while(Peek() >= 128) {
+			int top = *p++ & 0x7F;
+			for(int i = 0; i < 7 && Peek() >= 128; i++)
+				data += char((*p++ & 0x7F) | (((top >> i) & 1) << 7));
+		}
+	}
+	return data;
 }
 
 } // namespace Upp::Qtf

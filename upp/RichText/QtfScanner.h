@@ -1,5 +1,5 @@
-// The QTF reader's byte-level reading: numbers, escaped texts, colours and code points.
-// Private to the reader; nothing outside upp/RichText includes it.
+// The QTF reader's byte-level reading: numbers, escaped texts, colours, code points and the
+// bytes of objects. Private to the reader; nothing outside upp/RichText includes it.
 #ifndef UPP_RICHTEXT_QTFSCANNER_H
 #define UPP_RICHTEXT_QTFSCANNER_H
 
@@ -40,6 +40,12 @@ public:
 	unsigned ReadCodePoint();
 
 	void SkipHeaderFooter(); // "qtf^^qtf^^"
+
+	void SkipField(); // up to and past the ":}" that ends it
+
+	// An object's bytes: "`" up to a lone "`", a doubled one standing for one; "(" and Base64 up
+	// to ")"; or bytes of 128..255.
+	String ReadObjectData();
 };
 
 } // namespace Upp::Qtf

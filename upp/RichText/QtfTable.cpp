@@ -7,6 +7,36 @@ namespace Upp::Qtf {
 
 const int MAX_COLUMNS = 100;
 
+namespace {
+
+// The cells in reading order, a row of them after another; empty cells fill up the last row.
+void FillRows(RichTable& table, std::vector<RichCell>& cells)
+{
+	size_t ncols = table.columns.size();
+	for(size_t i = 0; i < cells.size(); i += ncols) {
+		std::vector<RichCell> row;
+		for(size_t j = i; j < i + ncols; j++)
+			row.push_back(j < cells.size() ? std::move(cells[j]) : RichCell());
+		table.rows.push_back(std::move(row));
+	}
+}
+
+} // namespace
+
+// The width ratios, "ratio:ratio..."; a table without them has one column.
+void Parser::ReadColumns(std::vector<int>& columns)
+{
+	while(IsDigit(Peek())) {
+		int ratio = ReadInt();
+		if((int)columns.size() < MAX_COLUMNS)
+			columns.push_back(ratio);
+		if(Peek() == ':' && Peek(1) != ':')
+			p++;
+	}
+	if(columns.empty())
+		columns.push_back(1);
+}
+
 // "number/number", "number" or "/number": border, then margin.
 void Parser::ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides)
 {
@@ -71,15 +101,7 @@ void Parser::ParseTableFormat(RichTableFormat& t, RichCellFormat& f)
 std::shared_ptr<RichTable> Parser::ParseTable(int depth)
 {
 	auto table = std::make_shared<RichTable>();
-	while(IsDigit(Peek())) {
-		int ratio = ReadInt();
-		if((int)table->columns.size() < MAX_COLUMNS)
-			table->columns.push_back(ratio);
-		if(Peek() == ':' && Peek(1) != ':')
-			p++;
-	}
-	if(table->columns.empty())
-		table->columns.push_back(1);
+	ReadColumns(table->columns);
 	Format outer = fmt;
 	size_t base = stack.size();
 	int obase = overflow;
@@ -112,12 +134,7 @@ std::shared_ptr<RichTable> Parser::ParseTable(int depth)
 	fmt = outer;
 	if(cells.empty())
 		return nullptr;
-	for(size_t i = 0; i < cells.size(); i += ncols) {
-		std::vector<RichCell> row;
-		for(size_t j = i; j < i + ncols; j++)
-			row.push_back(j < cells.size() ? std::move(cells[j]) : RichCell());
-		table->rows.push_back(std::move(row));
-	}
+	FillRows(*table, cells);
 	return table;
 }
 
