@@ -37,8 +37,14 @@ bool Parser::ParseFormat()
 {
 	while(p < end) {
 		int ch = (byte)*p++;
-		if(ch == ' ')
-			return ParseStyleDef();
+		if(ch == ' ') {
+			if(Peek() == '$' && Peek(1) == '$') { // a style definition stands in for the text
+				p += 2;
+				ParseStyleDef();
+				return true;
+			}
+			return false;
+		}
 		if(ch == ']') {
 			p--;
 			return false;
@@ -198,13 +204,9 @@ void Parser::ParseTabs()
 		fmt.para.tabs.push_back(tab);
 }
 
-// "$$n,next#uuid:name]" after the formatting of the style: a style definition stands in for the
-// text. False, having read nothing, when the text starts instead.
-bool Parser::ParseStyleDef()
+// "$$n,next#uuid:name]" after the formatting of the style.
+void Parser::ParseStyleDef()
 {
-	if(Peek() != '$' || Peek(1) != '$')
-		return false;
-	p += 2;
 	RichStyle s;
 	s.number = ReadInt();
 	if(Peek() == ',') {
@@ -228,7 +230,6 @@ bool Parser::ParseStyleDef()
 		*same = std::move(s);
 	else
 		doc.styles.push_back(std::move(s));
-	return true;
 }
 
 // "s" with a style's number or its quoted name.

@@ -39,7 +39,7 @@ class Parser : Scanner {
 	void SkipNumbering();
 	void SkipHeaderFooterOrNumber();
 	void ParseTabs();
-	bool ParseStyleDef();
+	void ParseStyleDef();
 	void ParseStyleUse();
 	void UseStyle(int number, const String* name);
 	const RichStyle* FindStyle(int number, const String* name) const;
