@@ -1,5 +1,6 @@
 // QTF from arbitrary bytes: the reader always yields a well-formed document, and that
 // document converts to a laid-out QTextDocument without fault.
+#include <RichText/QtfBudget.h>
 #include <RichText/RichText.h>
 
 #include <QGuiApplication>
@@ -8,15 +9,17 @@
 #include <algorithm>
 
 using namespace Upp;
+using Qtf::MAX_TABLE_DEPTH;
+using Qtf::MAX_WORK;
+using Qtf::WORK_CELL;
+using Qtf::WORK_ROW;
+using Qtf::WORK_TABLE;
 
 namespace {
 
-// The reader's bounds, as Qtf.cpp sets them: at most eight nested tables, and no more work for Qt
-// than the budget. The bytes, tables, rows and cells counted here, each weighted by where it
-// stands, are part of what the reader charges, so they stay within the budget.
-const int MAX_TABLE_DEPTH = 8;
-const int64_t MAX_WORK = 200000;
-const int WORK_TABLE = 100, WORK_ROW = 50, WORK_CELL = 250;
+// The reader's bounds: at most eight nested tables, and no more work for Qt than the budget. The
+// bytes, tables, rows and cells counted here, each weighted by where it stands, are part of what
+// the reader charges, so they stay within the budget.
 
 int64_t Work(const std::vector<RichPart>& parts, int depth, int64_t weight)
 {
