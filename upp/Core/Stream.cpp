@@ -2,8 +2,6 @@
 
 #include "Util.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -186,16 +184,14 @@ const int64 MAX_FRAME_FILE = 1 << 20;
 // give any; others may give back a group they belong to).
 static bool SaveFileAtomic(const char* path, const String& data)
 {
-	QString name = QString::fromUtf8(path);
-	QFileInfo info(name);
-	if(info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & QFile::WriteOwner)))
-		return false;
 	struct stat old;
-	bool keep = stat(path, &old) == 0;
-	QSaveFile f(name);
+	bool exists = stat(path, &old) == 0;
+	if(exists && (!S_ISREG(old.st_mode) || access(path, W_OK) != 0 || !(old.st_mode & S_IWUSR)))
+		return false;
+	QSaveFile f(QString::fromUtf8(path));
 	if(!f.open(QIODevice::WriteOnly))
 		return false;
-	if(keep) {
+	if(exists) {
 		int fd = f.handle();
 		// Where neither may be given back, the file is this user's, as any file they create.
 		bool owned = fchown(fd, old.st_uid, old.st_gid) == 0 || fchown(fd, (uid_t)-1, old.st_gid) == 0;
