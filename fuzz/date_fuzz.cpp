@@ -22,12 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 		return 0;
 	SetLanguage(SetLNGCharset(LANGUAGES[unsigned(data[0] - '0') % 10], CHARSET_UTF8));
 	String text((const char*)data + 1, size - 1);
-	text = text.c_str(); // the field's text never holds a zero byte
 
-	std::optional<Date> read = StrToDate(text.c_str());
+	std::optional<Date> read = StrToDate(text);
 	if(!read)
 		return 0;
 	Date d = *read;
+	if(text.find('\0') != String::npos)
+		__builtin_trap(); // a zero byte is never part of a date
 	if(IsNull(d)) {
 		if(!IsBlankText(text))
 			__builtin_trap();
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	if(!d.IsValid())
 		__builtin_trap();
 	// What the field shows for a date reads back as that date.
-	if(StrToDate(Format(d).c_str()) != d)
+	if(StrToDate(Format(d)) != d)
 		__builtin_trap();
 	Date r;
 	r.Set(d.Get());

@@ -2,15 +2,27 @@
 
 using namespace Upp;
 
-std::optional<DaySpan> DayDifference(Date S, Date picked, int mode)
+std::optional<CountingMode> ToCountingMode(int value)
 {
-	Date E;
-	switch(mode) {
-	case 0: E = picked; break;
-	case 1: E = picked + 1; break;
-	case 2: E = picked - 1; break;
-	default: return std::nullopt;
-	}
+	if(value < 0 || value > 2)
+		return std::nullopt;
+	return CountingMode(value);
+}
+
+std::optional<Direction> ToDirection(int value)
+{
+	if(value < 0 || value > 1)
+		return std::nullopt;
+	return Direction(value);
+}
+
+DaySpan DayDifference(Date S, Date picked, CountingMode mode)
+{
+	Date E = picked;
+	if(mode == CountingMode::INCLUDE_BOTH_DATES)
+		E = picked + 1;
+	else if(mode == CountingMode::EXCLUDE_BOTH_DATES)
+		E = picked - 1;
 	// 1461 days make 4 years, and 48 months, on average. The parts are not normalised
 	// afterwards: 12 months stay 12 months and days may be negative.
 	int total = E - S;
@@ -22,23 +34,11 @@ std::optional<DaySpan> DayDifference(Date S, Date picked, int mode)
 	return DaySpan{ years, months, days, total };
 }
 
-std::optional<Date> SpecificDate(Date d, int y, int m, int n, int op)
+Date SpecificDate(Date d, int y, int m, int n, Direction op)
 {
 	// Each step cuts the day to its month's length before the next runs, so the order of the
 	// steps decides some results.
-	Date r;
-	switch(op) {
-	case 0:
-		r = AddYears(d, y);
-		r = AddMonths(r, m);
-		r = r + n;
-		break;
-	case 1:
-		r = AddYears(d, -y);
-		r = AddMonths(r, -m);
-		r = r - n;
-		break;
-	default: return std::nullopt;
-	}
-	return r;
+	if(op == Direction::SUBTRACT)
+		return AddMonths(AddYears(d, -y), -m) - n;
+	return AddMonths(AddYears(d, y), m) + n;
 }

@@ -16,13 +16,20 @@ struct DaySpan {
 	int total = 0; // E - S in days
 };
 
-// E follows from the picked end date by the counting mode: 0 Normal, the picked date;
-// 1 Include Both Dates, the day after; 2 Exclude Both Dates, the day before. Any other mode
-// gives no span.
-std::optional<DaySpan> DayDifference(Upp::Date S, Upp::Date picked, int mode);
+// What E is for a picked end date: the picked date, the day after it, or the day before it.
+// The values are those of the cases of the window's counting-mode switch.
+enum class CountingMode { NORMAL = 0, INCLUDE_BOTH_DATES = 1, EXCLUDE_BOTH_DATES = 2 };
 
-// d moved by y years, then m months, then n days: forward for op 0 (Add), backward for op 1
-// (Subtract). Any other op gives no date.
-std::optional<Upp::Date> SpecificDate(Upp::Date d, int y, int m, int n, int op);
+// Forward or backward, numbered as the cases of the window's Add/Subtract switch.
+enum class Direction { ADD = 0, SUBTRACT = 1 };
+
+// A switch's value as one of its cases; nothing for any other value, Null included.
+std::optional<CountingMode> ToCountingMode(int value);
+std::optional<Direction> ToDirection(int value);
+
+DaySpan DayDifference(Upp::Date S, Upp::Date picked, CountingMode mode);
+
+// d moved by y years, then m months, then n days, in the given direction.
+Upp::Date SpecificDate(Upp::Date d, int y, int m, int n, Direction op);
 
 #endif

@@ -94,12 +94,14 @@ void qimvor::CalculateDifference()
 		PromptOK(t_("Start date should be less than end date!!!"));
 		return;
 	}
-	std::optional<DaySpan> span = DayDifference(S, picked, (int)diffPage.opdftp.GetData());
-	if(!span)
+	// A switch holding no case's value computes nothing and changes nothing.
+	std::optional<CountingMode> mode = ToCountingMode(diffPage.opdftp.GetData());
+	if(!mode)
 		return;
-	diffPage.result.SetText(Format("%`  %`   %`  %`   %`  %`", span->years, t_("Years"), span->months, t_("Months"),
-								   span->days, t_("Days")));
-	diffPage.lunbrek.SetText(Format("%`  %`", span->total, t_("Days")));
+	DaySpan span = DayDifference(S, picked, *mode);
+	diffPage.result.SetText(
+		Format("%`  %`   %`  %`   %`  %`", span.years, t_("Years"), span.months, t_("Months"), span.days, t_("Days")));
+	diffPage.lunbrek.SetText(Format("%`  %`", span.total, t_("Days")));
 }
 
 void qimvor::ClearDifferenceResult()
@@ -119,17 +121,17 @@ void qimvor::CalculateSpecificDate()
 	int y = datePage.yr.GetData();
 	int m = datePage.mn.GetData();
 	int n = datePage.ds.GetData();
-	int op = datePage.swop.GetData();
-	std::optional<Date> r = SpecificDate(d, y, m, n, op);
-	if(!r)
+	std::optional<Direction> op = ToDirection(datePage.swop.GetData());
+	if(!op)
 		return;
-	int w = DayOfWeek(*r);
-	String datetext = Format(*r);
-	String monthname = MonthName(r->month - 1);
+	Date r = SpecificDate(d, y, m, n, *op);
+	int w = DayOfWeek(r);
+	String datetext = Format(r);
+	String monthname = MonthName(r.month - 1);
 	String dayname = DayName(w);
 	datePage.strdate.SetText(datetext);
 	datePage.strdayname.SetText(dayname);
-	datePage.stres.SetText(Format("%`   %`   %`", (int)r->day, monthname, (int)r->year));
+	datePage.stres.SetText(Format("%`   %`   %`", (int)r.day, monthname, (int)r.year));
 }
 
 void qimvor::ClearSpecificDateResult()
@@ -245,7 +247,8 @@ void qimvor::SetTexts()
 }
 
 // Every action is given its whole list again (`<<=` replaces), so applying the language
-// any number of times leaves each operation bound once.
+// any number of times leaves each operation bound once. The inputs' values are ApplyLanguage's
+// to set, after this.
 void qimvor::SetupControls()
 {
 	logo.SetImage(qimvorImg::logfin());
@@ -258,12 +261,7 @@ void qimvor::SetupControls()
 	diffPage.frdt << THISBACK(ShowFromDateInfo);
 	diffPage.todt <<= THISBACK(ClearDifferenceResult);
 	diffPage.todt << THISBACK(ShowToDateInfo);
-	diffPage.opdftp.SetData(0);
 	diffPage.opdftp <<= THISBACK(ClearDifferenceResult);
-	datePage.swop.SetData(0);
-	datePage.yr.SetData(0);
-	datePage.mn.SetData(0);
-	datePage.ds.SetData(0);
 	datePage.frmdate <<= THISBACK(ClearSpecificDateResult);
 	datePage.frmdate << THISBACK(ShowStartDateInfo);
 	datePage.swop <<= THISBACK(ClearSpecificDateResult);

@@ -1,6 +1,8 @@
 // Both calculations through the real widgets: dates typed, cases clicked, Calculate pressed.
 #include "apptest.h"
 
+#include <QClipboard>
+
 using namespace testutil;
 
 namespace {
@@ -215,6 +217,38 @@ TEST_F(AppTest, InformationLinesFollowTheirDates)
 		EXPECT_EQ(app.diffPage.todtinfo.GetText(), c.line) << c.typed;
 		EXPECT_EQ(app.datePage.frmdtinfo.GetText(), c.line) << c.typed;
 	}
+}
+
+TEST_F(AppTest, APastedZeroByteMakesTheWholeTextNoDate)
+{
+	const QString pasted = QString("01/02/2020") + QChar(0) + "xyz";
+	struct Field {
+		DropDate& field;
+		StaticText& line;
+		Button& calculate;
+		DropDate* other; // given a good date, so that only the pasted one is refused
+	} fields[] = {
+		{ app.diffPage.frdt, app.diffPage.frmdtinfo, app.diffPage.bcal, &app.diffPage.todt },
+		{ app.diffPage.todt, app.diffPage.todtinfo, app.diffPage.bcal, &app.diffPage.frdt },
+		{ app.datePage.frmdate, app.datePage.frmdtinfo, app.datePage.bcalc, nullptr },
+	};
+	for(Field& f : fields) {
+		if(f.other)
+			Type(*f.other, "01/01/2020");
+		Type(f.field, "01/01/2020");
+		ASSERT_NE(f.line.GetText(), "");
+		QLineEdit* e = EditOf(f.field);
+		e->selectAll();
+		QApplication::clipboard()->setText(pasted);
+		QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+		ASSERT_EQ(e->text(), pasted);
+		EXPECT_EQ(f.line.GetText(), "") << f.field.GetLayoutId();
+		auto msgs = CollectMessages([&] { Click(f.calculate); });
+		ASSERT_EQ(msgs.size(), 1u) << f.field.GetLayoutId();
+		EXPECT_EQ(msgs[0], "Null value not allowed.");
+	}
+	EXPECT_EQ(app.diffPage.result.GetText(), "");
+	EXPECT_EQ(app.datePage.strdate.GetText(), "");
 }
 
 TEST_F(AppTest, GermanInformationLineUsesGermanNames)

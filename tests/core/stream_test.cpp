@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/settings_file.h"
+#include "../support/temp_files.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,40 +17,6 @@ using namespace Upp;
 namespace fs = std::filesystem;
 
 namespace {
-
-String Hex(const String& s)
-{
-	String r;
-	char b[4];
-	for(unsigned char c : s) {
-		snprintf(b, sizeof b, "%02X ", c);
-		r += b;
-	}
-	return r;
-}
-
-struct TempDir {
-	fs::path path;
-	TempDir()
-	{
-		char tmpl[] = "/tmp/lunbrek-test-XXXXXX";
-		path = mkdtemp(tmpl);
-	}
-	~TempDir()
-	{
-		fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-		fs::remove_all(path);
-	}
-	String File(const char* name) const { return (path / name).string(); }
-};
-
-void Write(const String& path, const String& data) { std::ofstream(path, std::ios::binary) << data; }
-
-String Read(const String& path)
-{
-	std::ifstream f(path, std::ios::binary);
-	return String(std::istreambuf_iterator<char>(f), {});
-}
 
 const String ENGLISH = StoredIndex(0);
 const String ROMANIAN = StoredIndex(9);

@@ -134,6 +134,14 @@ String Format(Date d)
 	return out;
 }
 
+std::optional<Date> StrToDate(const String& text)
+{
+	// The reader below would stop at a zero byte and take what stands before it for the whole.
+	if(text.find('\0') != String::npos)
+		return std::nullopt;
+	return StrToDate(text.c_str());
+}
+
 std::optional<Date> StrToDate(const char* text)
 {
 	const DateTexts& t = Texts();

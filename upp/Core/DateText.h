@@ -25,7 +25,9 @@ void SetDateFilter(const char* separators);
 String Format(Date d); // "" for the Null date
 
 // Reads a typed date in the current order and separators. A blank text reads as the Null
-// date; a text that is no date of the calendar reads as nothing.
+// date; a text that is no date of the calendar reads as nothing. The whole text is read: a zero
+// byte in it, or anything left after the date, makes it no date.
+std::optional<Date> StrToDate(const String& text);
 std::optional<Date> StrToDate(const char* text);
 
 } // namespace Upp

@@ -1,8 +1,7 @@
 #include "Stream.h"
 
+#include "SaveFile.h"
 #include "Util.h"
-
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -176,34 +175,6 @@ const int64 MAX_FRAME_FILE = 1 << 20;
 
 } // namespace
 
-// Writes the whole content to a temporary file beside the target and renames it over the
-// target, so a crash or kill never leaves a torn file. A target that exists but may not be
-// written, or is marked read-only (even for a user who could override that), is left alone,
-// as a plain overwrite would have been refused. QSaveFile gives the new file the old one's
-// permission bits; its owner and group are given back as far as this process may (root may
-// give any; others may give back a group they belong to).
-static bool SaveFileAtomic(const char* path, const String& data)
-{
-	struct stat old;
-	bool exists = stat(path, &old) == 0;
-	if(exists && (!S_ISREG(old.st_mode) || access(path, W_OK) != 0 || !(old.st_mode & S_IWUSR)))
-		return false;
-	QSaveFile f(QString::fromUtf8(path));
-	if(!f.open(QIODevice::WriteOnly))
-		return false;
-	if(exists) {
-		int fd = f.handle();
-		// Where neither may be given back, the file is this user's, as any file they create.
-		bool owned = fchown(fd, old.st_uid, old.st_gid) == 0 || fchown(fd, (uid_t)-1, old.st_gid) == 0;
-		(void)owned;
-	}
-	if(f.write(data.data(), (qint64)data.size()) != (qint64)data.size()) {
-		f.cancelWriting();
-		return false;
-	}
-	return f.commit();
-}
-
 // The frame's four-byte marks: "data", and "end" with its terminating zero.
 static void Mark(Stream& s, const char* mark)
 {
@@ -270,7 +241,7 @@ bool LoadFromString(const Event<Stream&>& serialize, const String& data, int ver
 bool StoreToFile(const Event<Stream&>& serialize, const char* file, int version)
 {
 	String path = file ? String(file) : ConfigFile();
-	return SaveFileAtomic(path.c_str(), StoreToString(serialize, version));
+	return SaveFile(path.c_str(), StoreToString(serialize, version));
 }
 
 bool LoadFromFile(const Event<Stream&>& serialize, const char* file, int version)

@@ -71,7 +71,8 @@ template <class T> Event<Stream&> SerializeTFn(T& x)
 // damaged frame gives the state from before the call back to serialize and returns false.
 // LoadFromFile reads a regular file only, and only as far as the frame goes; anything else
 // (a device, a pipe, a frame larger than a megabyte) counts as damaged. StoreToFile replaces
-// the file atomically and keeps its permissions, owner and group where it may.
+// the file atomically where it can, writes it in place where its folder takes no new file, and
+// keeps its mode, owner and group where it may (SaveFile.h says when it writes nothing).
 String StoreToString(const Event<Stream&>& serialize, int version = INT_NULL);
 bool LoadFromString(const Event<Stream&>& serialize, const String& data, int version = INT_NULL);
 

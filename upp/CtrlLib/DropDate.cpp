@@ -72,7 +72,7 @@ void DropDate::SetData(const Value& v) { SetText(v.Is<Date>() ? Format((Date)v) 
 
 Value DropDate::GetData() const
 {
-	std::optional<Date> d = StrToDate(GetText().c_str());
+	std::optional<Date> d = StrToDate(GetText());
 	if(!d)
 		return ErrorValue();
 	if(IsNull(*d))
@@ -82,7 +82,7 @@ Value DropDate::GetData() const
 	return *d;
 }
 
-void DropDate::SetText(const char* text) { edit->setText(ToQString(text ? text : "")); }
+void DropDate::SetText(const String& text) { edit->setText(ToQString(text)); }
 
 String DropDate::GetText() const { return edit->text().toStdString(); }
 

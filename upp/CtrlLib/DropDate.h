@@ -25,8 +25,8 @@ public:
 	void SetData(const Value& v) override;
 	Value GetData() const override;
 
-	void SetText(const char* text);
-	void SetText(const String& text) { SetText(text.c_str()); }
+	void SetText(const String& text);
+	void SetText(const char* text) { SetText(String(text ? text : "")); }
 	String GetText() const;
 
 	DropDate& MinMax(Date min, Date max);

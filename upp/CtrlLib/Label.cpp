@@ -14,7 +14,7 @@ LabelBase::LabelBase() : Ctrl(new QLabel)
 	label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-LabelBase& LabelBase::SetText(const char* t)
+LabelBase& LabelBase::SetText(const String& t)
 {
 	text = t;
 	label->setText(ToQString(t));

@@ -20,8 +20,8 @@ protected:
 
 public:
 	LabelBase();
-	LabelBase& SetText(const char* t);
-	LabelBase& SetText(const String& t) { return SetText(t.c_str()); }
+	LabelBase& SetText(const String& t);
+	LabelBase& SetText(const char* t) { return SetText(String(t ? t : "")); }
 	LabelBase& SetLabel(const char* t) { return SetText(t); }
 	LabelBase& SetAlign(int a);
 	LabelBase& SetFont(Font f);
