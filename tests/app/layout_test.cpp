@@ -199,3 +199,60 @@ TEST(MainWindow, RightAfterConstructionItHasNoTabsNoMenuAndTheLayoutSize)
 	EXPECT_EQ(app.diffPage.opdftp.GetCount(), 0);
 	EXPECT_TRUE(app.logo.GetImage().IsEmpty());
 }
+
+namespace {
+
+// The controls the keyboard focus visits on real Tab presses, going round the window from the
+// tab control, its first item, until the focus is back there. A control with several stops
+// is named once.
+std::vector<std::string> TabRound(qimvor& app)
+{
+	QWidget* top = app.GetQWidget();
+	top->activateWindow();
+	EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+	app.tab.GetQWidget()->setFocus(Qt::TabFocusReason);
+	QWidget* first = QApplication::focusWidget();
+	std::vector<std::string> seen;
+	for(QWidget* f = first; f && seen.size() < 40;) {
+		Ctrl* c = Ctrl::FromQWidget(f);
+		std::string name = c ? c->GetLayoutId() : f->metaObject()->className();
+		if(seen.empty() || seen.back() != name)
+			seen.push_back(name);
+		QTest::keyClick(f, Qt::Key_Tab);
+		f = QApplication::focusWidget();
+		if(f == first)
+			break;
+	}
+	return seen;
+}
+
+} // namespace
+
+// The pages' switches make their cases anew at each language, long after their pages were
+// laid out; they still take their turn where their layouts put them. The other items of the
+// window take no focus.
+TEST_F(AppTest, TabVisitsEachPagesControlsInItemOrderAfterAnyLanguageChanges)
+{
+	using Ids = std::vector<std::string>;
+	const Ids diff = { "tab", "frdt", "todt", "bcal", "opdftp" };
+	const Ids date = { "tab", "frmdate", "swop", "yr", "mn", "ds", "bcalc" };
+	auto check = [&](const char* when) {
+		app.tab.Set(0);
+		EXPECT_EQ(TabRound(app), diff) << when;
+		app.tab.Set(1);
+		EXPECT_EQ(TabRound(app), date) << when;
+	};
+	check("at start");
+	Apply(5);
+	Apply(7);
+	check("after two languages");
+	for(int lang : { 2, 0 }) {
+		testutil::OnNextModal([&](QWidget*) {
+			app.sett.lang.SetData(lang);
+			QTest::keyClick(app.sett.GetQWidget(), Qt::Key_Return);
+		});
+		app.OpenSettings();
+	}
+	ASSERT_EQ(app.tab.GetTabText(0), "Day Difference");
+	check("after Settings' OK twice");
+}

@@ -4,10 +4,14 @@
 #include "settings_file.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 #include <deque>
 #include <fstream>
+#include <map>
 
 using namespace testutil;
 
@@ -23,11 +27,13 @@ String ReadConfig()
 
 void WriteConfig(const String& s) { std::ofstream(ConfigFile(), std::ios::binary) << s; }
 
+// A message box carries the title of the window it belongs to.
 qimvor* MainWindow()
 {
 	for(QWidget* w : QApplication::topLevelWidgets())
 		if(w->windowTitle() == LUNBREK_TITLE)
-			return dynamic_cast<qimvor*>(Ctrl::FromQWidget(w));
+			if(auto* q = dynamic_cast<qimvor*>(Ctrl::FromQWidget(w)))
+				return q;
 	return nullptr;
 }
 
@@ -242,4 +248,74 @@ TEST_F(Startup, TheMainWindowIsFixedInSizeCentredAndTitled)
 	});
 	RunProgram();
 	EXPECT_TRUE(s.Done());
+}
+
+namespace {
+
+void TriggerMenu(int sub, int i)
+{
+	QMenu* m = MainWindow()->menu.GetQMenuBar()->actions()[sub]->menu();
+	emit m->aboutToShow();
+	m->actions()[i]->trigger();
+}
+
+QMessageBox* OpenBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+} // namespace
+
+// A modal window belongs to the window it opens over (Qt's transient parent; under X11 the
+// window manager reads it as WM_TRANSIENT_FOR of a dialog). The first-start question opens
+// before the main window was ever shown and stands alone.
+TEST_F(Startup, ModalWindowsBelongToTheWindowTheyOpenOver)
+{
+	std::map<std::string, std::string> seen;
+	auto note = [&](const char* what, QWidget* w) {
+		qimvor* q = MainWindow();
+		QWindow* owner = w->windowHandle() ? w->windowHandle()->transientParent() : nullptr;
+		std::string& s = seen[what];
+		s = !owner                                          ? "none"
+			: owner == q->GetQWidget()->windowHandle()      ? "main window"
+			: owner == q->sett.GetQWidget()->windowHandle() ? "Settings"
+															: "another window";
+		s += w->windowType() == Qt::Dialog ? ", dialog" : ", window";
+	};
+	auto answer = [&](const char* what) {
+		QMessageBox* box = OpenBox();
+		note(what, box);
+		box->buttons().first()->click();
+	};
+	Script s;
+	s.When([] { return SettingsRuns() == 1; },
+		   [&] {
+			   qimvor* q = MainWindow();
+			   note("first-start Settings", q->sett.GetQWidget());
+			   q->sett.lang.SetData(0);
+			   Click(q->sett.ok);
+		   })
+		.When(MainShown, [] { TriggerMenu(1, 0); })
+		.When([] { return SettingsRuns() == 1; },
+			  [&] {
+				  note("Settings", MainWindow()->sett.GetQWidget());
+				  PromptOK("inside Settings");
+			  })
+		.When(OpenBox, [&] { answer("message box inside Settings"); })
+		.When([] { return !OpenBox(); }, [] { MainWindow()->sett.GetQWidget()->close(); })
+		.When([] { return SettingsRuns() == 0; }, [] { TriggerMenu(2, 1); })
+		.When([] { return MainWindow()->info.IsOpen(); },
+			  [&] {
+				  note("About", MainWindow()->info.GetQWidget());
+				  Click(MainWindow()->info.ok);
+			  })
+		.When([] { return !MainWindow()->info.IsOpen(); }, [] { Click(MainWindow()->diffPage.bcal); })
+		.When(OpenBox, [&] { answer("message box in a handler"); })
+		.When([] { return !OpenBox(); }, [] { MainWindow()->Exit(); });
+	RunProgram();
+	EXPECT_TRUE(s.Done());
+	EXPECT_EQ(seen, (std::map<std::string, std::string>{
+						{ "first-start Settings", "none, window" },
+						{ "Settings", "main window, dialog" },
+						{ "message box inside Settings", "Settings, dialog" },
+						{ "About", "main window, dialog" },
+						{ "message box in a handler", "main window, dialog" },
+					}));
 }

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace Upp {
 
@@ -25,7 +28,9 @@ public:
 	}
 };
 
-static const char* CTRL_PROPERTY = "upp_ctrl";
+// The control that owns each widget. A property of the widget would serve as well, but reading
+// one first searches the properties of the widget's class, and the focus order reads many.
+static QHash<const QWidget*, Ctrl*> owners;
 
 Ctrl::Ctrl() { SetWidget(new QWidget); }
 
@@ -45,9 +50,11 @@ void Ctrl::SetWidget(QWidget* w, QWidget* v)
 	}
 	else
 		watcher = new Watcher(*this);
+	if(widget)
+		owners.remove(widget);
 	widget = w;
 	view = v ? v : w;
-	widget->setProperty(CTRL_PROPERTY, QVariant::fromValue((void*)this));
+	owners.insert(widget, this);
 	widget->installEventFilter(watcher);
 	if(view != widget)
 		view->installEventFilter(watcher);
@@ -71,17 +78,95 @@ Ctrl::~Ctrl()
 	if(view != widget)
 		view->removeEventFilter(watcher);
 	delete watcher;
+	owners.remove(widget);
 	delete widget;
 }
 
+// The control whose own widget w is.
+static Ctrl* CtrlOf(const QWidget* w) { return owners.value(w); }
+
 Ctrl* Ctrl::FromQWidget(const QWidget* w)
 {
-	for(; w; w = w->parentWidget()) {
-		QVariant v = w->property(CTRL_PROPERTY);
-		if(v.isValid())
-			return (Ctrl*)v.value<void*>();
-	}
+	for(; w; w = w->parentWidget())
+		if(Ctrl* c = CtrlOf(w))
+			return c;
 	return nullptr;
+}
+
+static int IndexInParent(const Ctrl* c)
+{
+	Ctrl* p = c->GetParent();
+	for(int i = 0; i < p->GetChildCount(); i++)
+		if(p->GetIndexChild(i) == c)
+			return i;
+	return -1;
+}
+
+// Appends the widgets under w that Tab stops at, in the order it should visit them: the
+// controls placed in one parent in the order they were added, each with its parts, and the
+// other widgets in the order Qt keeps (`at`, their places in the chain now). Qt itself orders
+// the parts of a widget that takes the focus (a spin box's field, a tab control's bar); only
+// controls placed inside such a widget (the pages of a tab control) are visited apart.
+static void CollectFocusOrder(QWidget* w, bool inpart, const QHash<const QWidget*, int>& at, std::vector<QWidget*>& out)
+{
+	bool stop = w->focusPolicy() != Qt::NoFocus;
+	if(stop && !inpart)
+		out.push_back(w);
+	struct Kid {
+		QWidget* w;
+		Ctrl* ctrl;
+		int index; // among its parent control's children, -1 for a part
+	};
+	std::vector<Kid> kids;
+	for(QObject* o : w->children())
+		if(auto* k = qobject_cast<QWidget*>(o); k && !k->isWindow()) {
+			Ctrl* c = CtrlOf(k);
+			kids.push_back({ k, c, c && c->GetParent() ? IndexInParent(c) : -1 });
+		}
+	std::stable_sort(kids.begin(), kids.end(),
+					 [&](const Kid& a, const Kid& b) { return at.value(a.w) < at.value(b.w); });
+	// The placed controls take the places they hold among the parts, in their parent's order.
+	std::vector<Kid> placed;
+	for(const Kid& k : kids)
+		if(k.index >= 0)
+			placed.push_back(k);
+	std::stable_sort(placed.begin(), placed.end(), [](const Kid& a, const Kid& b) { return a.index < b.index; });
+	auto next = placed.begin();
+	for(Kid& k : kids)
+		if(k.index >= 0)
+			k = *next++;
+	for(const Kid& k : kids)
+		CollectFocusOrder(k.w, k.ctrl ? false : inpart || stop, at, out);
+}
+
+// Whether Tab can stop at w or inside it; a control it never stops at changes no order.
+static bool TakesFocus(const QWidget* w)
+{
+	if(w->focusPolicy() != Qt::NoFocus)
+		return true;
+	for(QObject* o : w->children())
+		if(auto* k = qobject_cast<const QWidget*>(o); k && !k->isWindow() && TakesFocus(k))
+			return true;
+	return false;
+}
+
+void Ctrl::SyncFocusOrder()
+{
+	QWidget* top = widget->window();
+	QHash<const QWidget*, int> at;
+	QWidget* w = top;
+	do {
+		at.insert(w, (int)at.size());
+		w = w->nextInFocusChain();
+	} while(w != top);
+	std::vector<QWidget*> order;
+	CollectFocusOrder(top, false, at, order);
+	// Most widgets were put where they belong: the chain changes from the first one that was not.
+	std::vector<QWidget*> now = order;
+	std::sort(now.begin(), now.end(), [&](QWidget* a, QWidget* b) { return at.value(a) < at.value(b); });
+	size_t first = std::mismatch(order.begin(), order.end(), now.begin()).first - order.begin();
+	for(size_t i = std::max<size_t>(first, 1); i < order.size(); i++)
+		QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // Position and extent along an axis `len` pixels long; an extent never goes below zero.
@@ -189,6 +274,8 @@ void Ctrl::Add(Ctrl& c)
 		children.push_back(&c);
 		c.widget->raise();
 		PlaceChild(c);
+		if(TakesFocus(c.widget))
+			SyncFocusOrder();
 		return;
 	}
 	if(c.parent)
@@ -200,6 +287,8 @@ void Ctrl::Add(Ctrl& c)
 	PlaceChild(c);
 	if(!hidden)
 		c.widget->show();
+	if(TakesFocus(c.widget))
+		SyncFocusOrder();
 }
 
 void Ctrl::RemoveChild(Ctrl* c)

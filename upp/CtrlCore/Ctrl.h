@@ -64,6 +64,10 @@ protected:
 	void PlaceChild(Ctrl& c);
 	void PlaceChildren();
 	Ctrl& SetAxis(Logc LogPos::*axis, Logc c);
+	// Qt puts a widget made inside a window that was already put together last in the
+	// window's focus chain. A control that makes widgets of its own after it was placed (a
+	// switch's cases, a tab control's pages) calls this to take its place in the order again.
+	void SyncFocusOrder();
 	friend class Watcher;
 
 public:

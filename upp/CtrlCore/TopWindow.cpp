@@ -10,8 +10,14 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace Upp {
+
+// The windows whose loops run, the innermost last.
+static std::vector<TopWindow*> running;
 
 // The window widget hands its close requests and default keys to the TopWindow.
 class TopWindow::Window : public QWidget {
@@ -48,6 +54,7 @@ TopWindow::TopWindow() : Ctrl(nullptr)
 
 TopWindow::~TopWindow()
 {
+	running.erase(std::remove(running.begin(), running.end(), this), running.end());
 	while(!loops.empty()) {
 		loops.back()->exit(IDEXIT);
 		loops.pop_back();
@@ -56,7 +63,8 @@ TopWindow::~TopWindow()
 
 void TopWindow::SyncFlags()
 {
-	Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+	// A window manager keeps a window above its owner only for a dialog.
+	Qt::WindowFlags f = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 	if(!noclosebox)
 		f |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
 	if(minimizebox)
@@ -148,11 +156,27 @@ Ctrl& TopWindow::SetRect(const Rect& r)
 	return *this;
 }
 
-void TopWindow::Place()
+QWidget* OwnerFor(const QWidget* w)
 {
-	QWidget* owner = QApplication::activeWindow();
+	for(auto it = running.rbegin(); it != running.rend(); ++it)
+		if(QWidget* o = (*it)->GetQWidget(); o != w && o->isVisible())
+			return o;
+	QWidget* active = QApplication::activeWindow();
+	return active && active != w && active->isVisible() ? active : nullptr;
+}
+
+// Set on the native window, not as the Qt parent: one control owns one widget, and Qt would
+// delete a child with its parent.
+void SetOwner(QWidget* w, QWidget* owner)
+{
+	w->winId(); // the native window exists from here on, and is told its owner when shown
+	w->windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
+}
+
+void TopWindow::Place(QWidget* owner)
+{
 	QRect area;
-	if(!centerscreen && owner && owner != widget && owner->isVisible())
+	if(!centerscreen && owner)
 		area = owner->frameGeometry();
 	else if(QScreen* s = QGuiApplication::primaryScreen())
 		area = s->availableGeometry();
@@ -164,8 +188,12 @@ void TopWindow::Open()
 {
 	if(widget->isVisible())
 		return;
+	QWidget* owner = OwnerFor(widget);
+	// A window run modally belongs to the one it goes over; any other only opens over it.
+	owned = owner && widget->isModal();
 	SyncFlags();
-	Place();
+	Place(owner);
+	SetOwner(widget, owned ? owner : nullptr);
 	widget->show();
 	widget->activateWindow();
 	widget->raise();
@@ -180,7 +208,10 @@ int TopWindow::Run(bool appmodal)
 	Open();
 	QEventLoop loop;
 	loops.push_back(&loop);
+	running.push_back(this);
 	loop.exec();
+	if(auto it = std::find(running.rbegin(), running.rend(), this); it != running.rend())
+		running.erase(std::next(it).base());
 	loops.pop_back();
 	return exitcode;
 }

@@ -16,6 +16,7 @@ class TopWindow : public Ctrl {
 	String title;
 	bool minimizebox = false, noclosebox = false;
 	bool centerscreen = false;
+	bool owned = false; // opened modally over another window of the program
 	Size minsize;
 	int exitcode = 0;
 	std::vector<QEventLoop*> loops;
@@ -23,7 +24,7 @@ class TopWindow : public Ctrl {
 
 	void SyncFlags();
 	void SyncSize();
-	void Place();
+	void Place(QWidget* owner);
 	void KeyAction(bool enter);
 	bool InLoop() const { return !loops.empty(); }
 	bool HasAction(int id) const { return actions.count(id) != 0; }
@@ -64,6 +65,13 @@ public:
 	void Acceptor(Ctrl& c, int id);
 	void Rejector(Ctrl& c, int id);
 };
+
+// The window that a window w opened now goes over: the program's open window that runs the
+// innermost loop, else its active window; never w itself, and none when no other is open.
+QWidget* OwnerFor(const QWidget* w);
+// Makes the window w, before it is shown, belong to owner (to none when null). A window
+// manager keeps a dialog above the window it belongs to and gives it no taskbar entry.
+void SetOwner(QWidget* w, QWidget* owner);
 
 } // namespace Upp
 

@@ -2,16 +2,17 @@
 
 #include <CtrlCore/QtText.h>
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace Upp {
 
 void PromptOK(const char* text)
 {
-	QWidget* owner = QApplication::activeWindow();
-	QMessageBox box(QMessageBox::Information, owner ? owner->windowTitle() : QString(), ToQString(text),
-					QMessageBox::NoButton, owner);
+	QMessageBox box(QMessageBox::Information, QString(), ToQString(text), QMessageBox::NoButton);
+	QWidget* owner = OwnerFor(&box);
+	if(owner)
+		box.setWindowTitle(owner->windowTitle());
+	SetOwner(&box, owner);
 	box.addButton(ToQString(t_("OK")), QMessageBox::AcceptRole);
 	box.exec();
 }

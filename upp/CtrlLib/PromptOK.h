@@ -5,7 +5,7 @@
 
 namespace Upp {
 
-// A modal box with the text and one OK button, titled like the active window it belongs to.
+// A modal box with the text and one OK button, titled like the window it belongs to (OwnerFor).
 void PromptOK(const char* text);
 
 } // namespace Upp

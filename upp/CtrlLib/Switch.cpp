@@ -34,6 +34,7 @@ Switch& Switch::Add(const Value& v, const char* label)
 	b->show();
 	values.push_back(v);
 	Select();
+	SyncFocusOrder();
 	return *this;
 }
 

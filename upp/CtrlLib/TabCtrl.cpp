@@ -67,6 +67,7 @@ TabCtrl& TabCtrl::Add(Ctrl& page, const char* text)
 	page.Remove();
 	Remove(page);
 	tabs->addTab(new TabHolder(page), ToQString(text));
+	SyncFocusOrder();
 	return *this;
 }
 
