@@ -9,6 +9,7 @@
 #include <algorithm>
 
 using namespace Upp;
+using Qtf::LineUnits;
 using Qtf::MAX_TABLE_DEPTH;
 using Qtf::MAX_WORK;
 using Qtf::WORK_CELL;
@@ -18,8 +19,8 @@ using Qtf::WORK_TABLE;
 namespace {
 
 // The reader's bounds: at most eight nested tables, and no more work for Qt than the budget. The
-// bytes, tables, rows and cells counted here, each weighted by where it stands, are part of what
-// the reader charges, so they stay within the budget.
+// bytes, by their height, and the tables, rows and cells counted here, each weighted by where it
+// stands, are part of what the reader charges, so they stay within the budget.
 
 int64_t Work(const std::vector<RichPart>& parts, int depth, int64_t weight)
 {
@@ -29,7 +30,7 @@ int64_t Work(const std::vector<RichPart>& parts, int depth, int64_t weight)
 	for(const RichPart& part : parts) {
 		if(!part.table) {
 			for(const RichRun& run : part.para.runs)
-				work += weight * (int64_t)run.text.size();
+				work += weight * (int64_t)run.text.size() * LineUnits(run.format.height);
 			continue;
 		}
 		const RichTable& t = *part.table;

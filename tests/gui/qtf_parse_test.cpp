@@ -558,7 +558,20 @@ INSTANTIATE_TEST_SUITE_P(
 					   return qtf;
 				   } },
 		WorstCase{ "large_pictures", [] { return Pictures(16, 2500, 2500); } },
-		WorstCase{ "many_pictures", [] { return Pictures(5000, 64, 64); } }),
+		WorstCase{ "many_pictures", [] { return Pictures(5000, 64, 64); } },
+		// one word of Latin and Hebrew letters, 3000 and 5000 dots high; words in tall letters
+		WorstCase{ "found_long_word_1", [] { return Finding("slow-long-word-1"); } },
+		WorstCase{ "found_long_word_2", [] { return Finding("slow-long-word-2"); } },
+		WorstCase{ "tall_word", [] { return "[+3000 " + Repeat("W", 16000) + "]"; } },
+		WorstCase{ "tall_bold_word", [] { return "[*+2000 " + Repeat("W", 20000) + "]"; } },
+		// but for the budget, taller than Qt 6.4 ever finishes laying out
+		WorstCase{ "tall_word_past_page", [] { return "[+5000 " + Repeat("a", 15000) + "]"; } },
+		WorstCase{ "tall_words_past_page", [] { return "[+10000 " + Repeat("i ", 100000) + "]"; } },
+		// scripts or directions that change at every letter of a word in tall letters
+		WorstCase{ "latin_cyrillic_word", [] { return "[+1000 " + Repeat("a\u0431", 10000) + "]"; } },
+		WorstCase{ "latin_arabic_word", [] { return "[+2000 " + Repeat("a\u0628", 6000) + "]"; } },
+		WorstCase{ "hebrew_digits_word", [] { return "[+3000 " + Repeat("\u05D01", 6000) + "]"; } },
+		WorstCase{ "bold_three_scripts_word", [] { return "[*+4000 " + Repeat("a\u0431\u05D0", 3000) + "]"; } }),
 	[](const ::testing::TestParamInfo<WorstCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -48,14 +48,75 @@ bool Budget::ChargeRun(const RichCharFormat& f, int64 units)
 	return Charge(font, 1) && Charge(WORK_RUN + flow.runs++ / RUN_SCALE + units, flow.weight);
 }
 
-int64 Budget::TextUnits(const char* s, size_t n)
+int64 Budget::TextUnits(const RichCharFormat& f, const char* s, size_t n)
 {
+	// Taller text puts fewer bytes on a line, so a long word takes more lines to break: as a line
+	// holds whole characters, up to twice as many as the height alone would say.
+	int64 tall = LineUnits(f.height);
+	int64 lines = std::min(2 * tall - 1, flow.tallword);
 	int64 units = 0;
 	for(size_t i = 0; i < n && units <= work; i++) {
+		if(NewItem(s[i])) {
+			units += WORK_ITEM;
+			flow.word += ITEM_BYTES;
+		}
 		flow.word = s[i] == ' ' ? 0 : flow.word + 1;
-		units += flow.byte + flow.word / flow.wordscale + (s[i] == '\t' ? WORK_TAB : 0);
+		units += flow.byte * tall + flow.word * lines / flow.wordscale + (s[i] == '\t' ? WORK_TAB : 0);
 	}
 	return units;
+}
+
+// Whether the character that `byte` completes starts a new piece of text for Qt.
+bool Budget::NewItem(char byte)
+{
+	// ASCII needs no decoding: what it breaks off would read as U+FFFD, which starts no piece
+	if((byte & 0x80) == 0)
+		return NewItem(char32_t(byte));
+	QChar out[4]; // more than the two Qt may write for a byte (QStringDecoder::requiredSpace)
+	QChar* end = utf8.appendToBuffer(out, QByteArrayView(&byte, 1));
+	if(end == out)
+		return false; // the character is not complete yet
+	char32_t c = end - out == 2 && out[0].isHighSurrogate() && out[1].isLowSurrogate()
+					 ? QChar::surrogateToUcs4(out[0], out[1])
+					 : out[0].unicode();
+	return NewItem(c);
+}
+
+// Qt splits a paragraph where the script or the bidi level changes; characters common to all
+// scripts and those without a direction of their own go with what stands before them.
+bool Budget::NewItem(char32_t c)
+{
+	int script = QChar::script(c);
+	if(script == QChar::Script_Common || script == QChar::Script_Inherited)
+		script = flow.script;
+	int level = flow.level;
+	switch(QChar::direction(c)) {
+	case QChar::DirL:
+		level = 0;
+		flow.rtl = false;
+		break;
+	case QChar::DirR:
+	case QChar::DirAL:
+		level = 1;
+		flow.rtl = true;
+		break;
+	case QChar::DirEN: level = flow.rtl ? 2 : 0; break;
+	case QChar::DirAN: level = 2; break;
+	default: break;
+	}
+	bool changed = flow.script >= 0 && (script != flow.script || level != flow.level);
+	flow.script = script;
+	flow.level = level;
+	return changed;
+}
+
+void Budget::EndParagraph()
+{
+	flow.word = flow.runs = 0;
+	flow.script = -1;
+	flow.level = 0;
+	flow.rtl = false;
+	utf8.resetState();
 }
 
 int64 Budget::ObjectUnits(const String& data) { return PictureUnits(data) + flow.byte + ++flow.word / flow.wordscale; }
@@ -66,6 +127,7 @@ Budget::Flow Budget::Cell(int64 columns, int vspan) const
 	inner.weight = Weigh(flow.weight, 2 * columns * (int64(vspan) + 1));
 	inner.byte = CELL_BYTE;
 	inner.wordscale = CELL_WORD_SCALE;
+	inner.tallword = 1;
 	return inner;
 }
 

@@ -6,6 +6,9 @@
 
 #include "RichText.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -17,11 +20,18 @@ const int MAX_TABLE_DEPTH = 8; // a deeper "{{" is plain text
 // the columns and to fill them, and a table in a cell that spans columns or rows once more for each
 // of them: eight tables nested in cells spanning three columns took it 7 s, two in cells spanning a
 // hundred columns 1 s. Long words, tabs and many runs in a paragraph cost it more than their bytes.
+// Qt breaks a word too long for a line by looking through the rest of the word for every line, so
+// tall letters, fewer to a line, and each change of script or direction, a piece that Qt shapes and
+// looks through apart, make a long word dearer still: one word of 15 000 bytes of Latin and Hebrew
+// letters 5000 dots high took it 5 s, 30 s in the view. Tall text is also tall: Qt 6.4 never
+// finishes laying out a document taller than 8 388 607 pixels.
 // So the reader charges what it produces against a budget, weighted by where it stands, in units of
 // about what Qt takes for a byte of plain text (Qt 6.4: 0.15 us as the fuzz target lays out, two or
 // three times that in the view), and leaves out the rest of the input where the budget runs out.
-// Spent in any one way, the budget takes Qt at most some 30 ms to lay out as the fuzz target does,
-// 80 ms in the view; the program's largest topic costs 16 500 units.
+// Spent in any one way, the budget takes Qt at most some 40 ms to lay out as the fuzz target does,
+// 110 ms in the view (with 133 fonts), but for paragraph margins wider than the page, which give
+// each word a line of its own (90 ms, 240 ms); its text stays under 8 000 000 pixels of height.
+// The program's largest topic costs 16 700 units.
 const int64 MAX_WORK = 200000;
 const int WORK_PARAGRAPH = 30;
 const int WORK_RUN = 40;    // a format of its own
@@ -37,6 +47,13 @@ const int RUN_SCALE = 64;       // the runs of a paragraph with many cost more,
 const int WORD_SCALE = 1024;    // and so do the bytes of a long word, as Qt breaks its lines slower;
 const int CELL_WORD_SCALE = 64; // most in a cell, whose column or margins may leave it a
 const int CELL_BYTE = 2;        // character wide, with a line for each
+const int TALL_WORD = 32;       // or up to this many times more where taller letters need more lines;
+const int HEIGHT_UNIT = 100;    // dots of text height a unit pays for: 39 pixels at most, double spaced
+const int WORK_ITEM = 30;       // a change of script or direction, a piece Qt shapes apart and, in a
+const int ITEM_BYTES = 16;      // word, looks through again for every line, as it does these bytes
+
+// Units a byte of text `height` dots high costs at the least, as it may take a line of its own.
+inline int64 LineUnits(int height) { return (std::max(height, HEIGHT_UNIT) + HEIGHT_UNIT - 1) / HEIGHT_UNIT; }
 
 class Scanner;
 
@@ -47,8 +64,12 @@ public:
 		int64 weight = 1; // times Qt lays out what stands here
 		int64 byte = 1;   // units a byte of text costs
 		int64 wordscale = WORD_SCALE;
-		int64 word = 0; // bytes since the last space
-		int64 runs = 0; // of the paragraph under way
+		int64 tallword = TALL_WORD; // 1 in a cell, whose word scale has a line for each byte already
+		int64 word = 0;             // bytes since the last space, and more for each piece
+		int64 runs = 0;             // of the paragraph under way
+		int script = -1;            // of the piece under way, none before the first letter
+		int level = 0;              // its bidi level, as far as telling a change goes
+		bool rtl = false;           // the last letter with a direction of its own runs right to left
 	};
 
 	explicit Budget(Scanner& input) : input(input) {}
@@ -61,7 +82,8 @@ public:
 	// A run in a format of its own; Qt finds its font once, however often it lays the run out.
 	bool ChargeRun(const RichCharFormat& f, int64 units);
 
-	int64 TextUnits(const char* s, size_t n);
+	// Text in format `f`.
+	int64 TextUnits(const RichCharFormat& f, const char* s, size_t n);
 	// A picture stands in its paragraph as one more byte of the word it is in.
 	int64 ObjectUnits(const String& data);
 
@@ -72,14 +94,18 @@ public:
 	Flow Enter(const Flow& inner);
 	void Leave(const Flow& outer) { flow = outer; }
 
-	void EndParagraph() { flow.word = flow.runs = 0; }
+	void EndParagraph();
 
 private:
 	Scanner& input;
-	int64 work = MAX_WORK; // what is left of the budget
+	QStringDecoder utf8{ QStringDecoder::Utf8 }; // text comes a byte at a time
+	int64 work = MAX_WORK;                       // what is left of the budget
 	Flow flow;
 	std::set<std::tuple<int, String, int, bool, bool>> fonts; // already paid for
 	std::set<String> faces;
+
+	bool NewItem(char byte);
+	bool NewItem(char32_t c);
 };
 
 } // namespace Upp::Qtf

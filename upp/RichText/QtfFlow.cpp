@@ -1,6 +1,7 @@
 // The flow of the document or of a cell: paragraphs, their text and objects, and tables.
 #include "QtfParser.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace Upp::Qtf {
@@ -100,7 +101,8 @@ void Parser::EndParagraph(Body& body)
 		body.separator = false;
 	else {
 		Flush(body);
-		body.open = budget.Charge(WORK_PARAGRAPH); // the one that starts here
+		// the one that starts here, whose line may be tall
+		body.open = budget.Charge(std::max<int64>(WORK_PARAGRAPH, LineUnits(fmt.chr.height)));
 	}
 }
 
@@ -213,7 +215,8 @@ void Parser::AddDashOrTab(RichPara& para)
 void Parser::AddText(RichPara& para, const char* s, size_t n)
 {
 	bool samerun = !para.runs.empty() && !para.runs.back().isobject && para.runs.back().format == fmt.chr;
-	if(samerun ? !budget.Charge(budget.TextUnits(s, n)) : !budget.ChargeRun(fmt.chr, budget.TextUnits(s, n)))
+	int64 units = budget.TextUnits(fmt.chr, s, n);
+	if(samerun ? !budget.Charge(units) : !budget.ChargeRun(fmt.chr, units))
 		return;
 	if(para.runs.empty())
 		para.format = fmt.para;

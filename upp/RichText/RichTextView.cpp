@@ -124,8 +124,9 @@ void RichTextView::Rebuild()
 	if(!browser)
 		page->Unlaid();
 	QTextDocument* qd = GetQTextDocument();
-	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
+	// before the text goes in: a shown browser would lay the whole text out again for it
 	qd->setDocumentMargin(0);
+	BuildQTextDocument(*qd, doc, Zoom((int)m, (int)d));
 	if(browser) {
 		browser->verticalScrollBar()->setValue(0);
 		browser->horizontalScrollBar()->setValue(0);
