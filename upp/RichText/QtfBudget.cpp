@@ -14,18 +14,32 @@ namespace {
 
 int64 Weigh(int64 weight, int64 factor) { return std::min(weight * factor, MAX_WORK + 1); }
 
-// The header tells the size; when nothing can read it, the bytes stand for the pixels.
-int64 PictureUnits(const String& data)
+// As the header tells it; invalid when nothing can read it.
+QSize PictureSize(const String& data)
 {
 	QByteArray bytes = QByteArray::fromRawData(data.data(), (qsizetype)data.size());
 	QBuffer buffer(&bytes);
 	buffer.open(QIODevice::ReadOnly);
-	QSize size = QImageReader(&buffer).size();
+	return QImageReader(&buffer).size();
+}
+
+// When nothing can read the size, the bytes stand for the pixels.
+int64 PictureUnits(const String& data, QSize size)
+{
 	int64 pixels = size.isValid() ? int64(size.width()) * size.height() : int64(data.size());
 	return WORK_OBJECT + pixels / PIXELS_PER_UNIT;
 }
 
+int64 HeightDots(const RichObject& obj, QSize size)
+{
+	if(obj.cx > 0 && obj.cy > 0)
+		return obj.cy;
+	return (size.isValid() ? int64(size.height()) : int64(obj.data.size())) * PICTURE_DOTS;
+}
+
 } // namespace
+
+int64 ObjectHeightDots(const RichObject& obj) { return HeightDots(obj, PictureSize(obj.data)); }
 
 bool Budget::Charge(int64 units, int64 at)
 {
@@ -119,7 +133,12 @@ void Budget::EndParagraph()
 	utf8.resetState();
 }
 
-int64 Budget::ObjectUnits(const String& data) { return PictureUnits(data) + flow.byte + ++flow.word / flow.wordscale; }
+bool Budget::ChargeObject(const RichCharFormat& f, const RichObject& obj)
+{
+	QSize size = PictureSize(obj.data);
+	return ChargeHeight(HeightDots(obj, size)) &&
+		   ChargeRun(f, PictureUnits(obj.data, size) + flow.byte + ++flow.word / flow.wordscale);
+}
 
 Budget::Flow Budget::Cell(int64 columns, int vspan) const
 {

@@ -23,14 +23,21 @@ const int MAX_TABLE_DEPTH = 8; // a deeper "{{" is plain text
 // Qt breaks a word too long for a line by looking through the rest of the word for every line, so
 // tall letters, fewer to a line, and each change of script or direction, a piece that Qt shapes and
 // looks through apart, make a long word dearer still: one word of 15 000 bytes of Latin and Hebrew
-// letters 5000 dots high took it 5 s, 30 s in the view. Tall text is also tall: Qt 6.4 never
-// finishes laying out a document taller than 8 388 607 pixels.
+// letters 5000 dots high took it 5 s, 30 s in the view. And Qt 6.4 may never finish laying out a
+// document taller than 8 388 607 pixels, however little it holds: a thousand paragraphs with space
+// above them, tall pictures, or tables whose space, rules and cell margins push the rest down.
 // So the reader charges what it produces against a budget, weighted by where it stands, in units of
 // about what Qt takes for a byte of plain text (Qt 6.4: 0.15 us as the fuzz target lays out, two or
 // three times that in the view), and leaves out the rest of the input where the budget runs out.
 // Spent in any one way, the budget takes Qt at most some 40 ms to lay out as the fuzz target does,
 // 110 ms in the view (with 133 fonts), but for paragraph margins wider than the page, which give
-// each word a line of its own (90 ms, 240 ms); its text stays under 8 000 000 pixels of height.
+// each word a line of its own (90 ms, 240 ms).
+// Height only adds up, in a cell as anywhere else, so it is charged once wherever it stands: a unit
+// for each 100 dots a byte's line may take (HEIGHT_UNIT), and for each 100 dots of space above or
+// below a paragraph or table, of rules, cell margins and pictures. At the zoom the program shows
+// text with, 180/1400, a unit then pays for at most 39 pixels (a line of letters 100 dots high,
+// double spaced), so no document grows past 7 800 000 pixels; the reader does not know the zoom,
+// and a text shown larger (the view's zoom and the one it was parsed with multiply) may grow more.
 // The program's largest topic costs 16 700 units.
 const int64 MAX_WORK = 200000;
 const int WORK_PARAGRAPH = 30;
@@ -48,12 +55,36 @@ const int WORD_SCALE = 1024;    // and so do the bytes of a long word, as Qt bre
 const int CELL_WORD_SCALE = 64; // most in a cell, whose column or margins may leave it a
 const int CELL_BYTE = 2;        // character wide, with a line for each
 const int TALL_WORD = 32;       // or up to this many times more where taller letters need more lines;
-const int HEIGHT_UNIT = 100;    // dots of text height a unit pays for: 39 pixels at most, double spaced
+const int HEIGHT_UNIT = 100;    // dots of height a unit pays for: of text, 39 pixels at most, double spaced
 const int WORK_ITEM = 30;       // a change of script or direction, a piece Qt shapes apart and, in a
 const int ITEM_BYTES = 16;      // word, looks through again for every line, as it does these bytes
+const int PICTURE_DOTS = 8;     // a pixel of a picture shown without a size of its own, at 180/1400
 
 // Units a byte of text `height` dots high costs at the least, as it may take a line of its own.
 inline int64 LineUnits(int height) { return (std::max(height, HEIGHT_UNIT) + HEIGHT_UNIT - 1) / HEIGHT_UNIT; }
+
+// Units `dots` of space, rules or picture height cost.
+inline int64 HeightUnits(int64 dots) { return (std::max<int64>(dots, 0) + HEIGHT_UNIT - 1) / HEIGHT_UNIT; }
+
+// Above and below.
+inline int64 SpaceDots(const RichParaFormat& f) { return int64(f.before) + f.after; }
+inline int64 SpaceDots(const RichTableFormat& t) { return int64(t.before) + t.after; }
+
+// The rules above and below each row at their widest; a cell's own are its own height.
+inline int64 RowRuleDots(const RichTableFormat& t) { return 2 * int64(std::max(t.frame, t.grid)); }
+
+// A cell's margins and borders above and below its text, but for the first 100 dots, which its
+// row's WORK_CELL pays for, as it does for the empty cells that fill up the last row.
+inline int64 CellHeightUnits(const RichCellFormat& f)
+{
+	int64 dots = int64(f.margin[1]) + f.margin[3] + f.border[1] + f.border[3];
+	return std::max<int64>(HeightUnits(dots) - 1, 0);
+}
+
+// How tall a picture stands: as its size says or, without one, as its pixels, which do not follow
+// the zoom, each standing for the dots of one at the program's zoom (PICTURE_DOTS); when nothing
+// can read its size, its bytes stand for the pixels.
+int64 ObjectHeightDots(const RichObject& obj);
 
 class Scanner;
 
@@ -82,10 +113,13 @@ public:
 	// A run in a format of its own; Qt finds its font once, however often it lays the run out.
 	bool ChargeRun(const RichCharFormat& f, int64 units);
 
+	// Height, laid out once however often Qt lays out what stands there.
+	bool ChargeHeight(int64 dots) { return Charge(HeightUnits(dots), 1); }
+
 	// Text in format `f`.
 	int64 TextUnits(const RichCharFormat& f, const char* s, size_t n);
-	// A picture stands in its paragraph as one more byte of the word it is in.
-	int64 ObjectUnits(const String& data);
+	// A picture stands in its paragraph as one more byte of the word it is in, and as tall as it is.
+	bool ChargeObject(const RichCharFormat& f, const RichObject& obj);
 
 	// A cell spanning `columns` columns and `vspan` extra rows, in the flow under way.
 	Flow Cell(int64 columns, int vspan) const;

@@ -82,17 +82,28 @@ void Parser::ParseFlowItem(Body& body)
 	}
 }
 
+// An empty paragraph the budget cannot give its space above and below is left out.
 void Parser::Flush(Body& body)
 {
 	RichPara& para = body.para;
-	if(para.runs.empty())
-		para.format = fmt.para;
-	para.endformat = fmt.chr;
-	RichPart part;
-	part.para = std::move(para);
-	body.parts.push_back(std::move(part));
+	if(!para.runs.empty() || TakeFormat(para)) {
+		para.endformat = fmt.chr;
+		RichPart part;
+		part.para = std::move(para);
+		body.parts.push_back(std::move(part));
+	}
 	para = RichPara();
 	budget.EndParagraph();
+}
+
+// The paragraph takes up the format under way, with its first run or, empty, as it ends; false,
+// leaving it without, when the budget cannot pay for the space above and below it.
+bool Parser::TakeFormat(RichPara& para)
+{
+	if(!budget.ChargeHeight(SpaceDots(fmt.para)))
+		return false;
+	para.format = fmt.para;
+	return true;
 }
 
 void Parser::EndParagraph(Body& body)
@@ -167,14 +178,12 @@ void Parser::ParseObject(RichPara& para)
 		ReadInt(true);
 	}
 	obj.data = ReadObjectData();
-	if(!budget.ChargeRun(fmt.chr, budget.ObjectUnits(obj.data)))
+	if((para.runs.empty() && !TakeFormat(para)) || !budget.ChargeObject(fmt.chr, obj))
 		return;
 	RichRun run;
 	run.format = fmt.chr;
 	run.isobject = true;
 	run.object = std::move(obj);
-	if(para.runs.empty())
-		para.format = fmt.para;
 	para.runs.push_back(std::move(run));
 }
 
@@ -214,18 +223,15 @@ void Parser::AddDashOrTab(RichPara& para)
 
 void Parser::AddText(RichPara& para, const char* s, size_t n)
 {
+	if(para.runs.empty() && !TakeFormat(para))
+		return;
 	bool samerun = !para.runs.empty() && !para.runs.back().isobject && para.runs.back().format == fmt.chr;
 	int64 units = budget.TextUnits(fmt.chr, s, n);
 	if(samerun ? !budget.Charge(units) : !budget.ChargeRun(fmt.chr, units))
 		return;
-	if(para.runs.empty())
-		para.format = fmt.para;
-	else {
-		RichRun& last = para.runs.back();
-		if(!last.isobject && last.format == fmt.chr) {
-			last.text.append(s, n);
-			return;
-		}
+	if(samerun) {
+		para.runs.back().text.append(s, n);
+		return;
 	}
 	RichRun run;
 	run.format = fmt.chr;

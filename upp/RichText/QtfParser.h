@@ -51,6 +51,12 @@ class Parser : Scanner {
 	void ReadColumns(std::vector<int>& columns);
 	void ReadBorderMargin(RichCellFormat& f, std::initializer_list<int> sides);
 	void ParseTableFormat(RichTableFormat& t, RichCellFormat& f);
+	struct TableHeight {        // what the budget has paid for of a table's own height
+		int64 space = 0;        // above and below it
+		int64 rule = 0;         // of each row
+		RichTableFormat format; // as it was when paid for
+	};
+	bool ChargeTableFormat(RichTableFormat& t, TableHeight& paid, int64 rows);
 	std::shared_ptr<RichTable> ParseTable(int depth);
 
 	// QtfFlow.cpp: paragraphs, their runs and objects, and the tables between them.
@@ -59,6 +65,7 @@ class Parser : Scanner {
 	Stop CellEnd() const;
 	void ParseFlowItem(Body& body);
 	void Flush(Body& body);
+	bool TakeFormat(RichPara& para);
 	void EndParagraph(Body& body);
 	void ParseBrace(Body& body);
 	void AddTable(Body& body);

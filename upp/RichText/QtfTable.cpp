@@ -97,6 +97,23 @@ void Parser::ParseTableFormat(RichTableFormat& t, RichCellFormat& f)
 	}
 }
 
+// The table's format as read so far: the space above and below the table, and the rules of the
+// `rows` it has grown to, which any cell may widen for all. Where the budget cannot pay for more,
+// the table keeps the format it had.
+bool Parser::ChargeTableFormat(RichTableFormat& t, TableHeight& paid, int64 rows)
+{
+	int64 space = std::max<int64>(SpaceDots(t) - paid.space, 0);
+	int64 rule = std::max<int64>(RowRuleDots(t) - paid.rule, 0);
+	if(!budget.ChargeHeight(space) || !budget.ChargeHeight(rule * rows)) {
+		t = paid.format;
+		return false;
+	}
+	paid.space += space;
+	paid.rule += rule;
+	paid.format = t;
+	return true;
+}
+
 // Null when the budget cannot pay for the table and its first row.
 std::shared_ptr<RichTable> Parser::ParseTable(int depth)
 {
@@ -108,12 +125,16 @@ std::shared_ptr<RichTable> Parser::ParseTable(int depth)
 	RichCellFormat cf;
 	ParseTableFormat(table->format, cf);
 	size_t ncols = table->columns.size();
-	if(!budget.Charge(WORK_TABLE))
+	TableHeight paid;
+	if(!budget.Charge(WORK_TABLE) || !ChargeTableFormat(table->format, paid, 0))
 		return nullptr;
 	std::vector<RichCell> cells;
 	for(;;) {
 		size_t col = cells.size() % ncols;
-		if(col == 0 && !budget.Charge(WORK_ROW + int64(ncols) * WORK_CELL)) // a row is whole or not there
+		if(col == 0 && !(budget.Charge(WORK_ROW + int64(ncols) * WORK_CELL) && // a row is whole or not there
+						 budget.ChargeHeight(paid.rule)))
+			break;
+		if(!budget.Charge(CellHeightUnits(cf), 1))
 			break;
 		RichCell cell;
 		cell.format = cf;
@@ -127,8 +148,11 @@ std::shared_ptr<RichTable> Parser::ParseTable(int depth)
 		p += 2;
 		if(stop == STOP_TABLE)
 			break;
-		if(stop == STOP_CELL)
+		if(stop == STOP_CELL) {
 			ParseTableFormat(table->format, cf);
+			if(!ChargeTableFormat(table->format, paid, int64((cells.size() + ncols - 1) / ncols)))
+				break;
+		}
 	}
 	Unwind(base, obase);
 	fmt = outer;
