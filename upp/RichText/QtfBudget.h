@@ -60,11 +60,11 @@ const int WORK_ITEM = 30;       // a change of script or direction, a piece Qt s
 const int ITEM_BYTES = 16;      // word, looks through again for every line, as it does these bytes
 const int PICTURE_DOTS = 8;     // a pixel of a picture shown without a size of its own, at 180/1400
 
-// Units a byte of text `height` dots high costs at the least, as it may take a line of its own.
-inline int64 LineUnits(int height) { return (std::max(height, HEIGHT_UNIT) + HEIGHT_UNIT - 1) / HEIGHT_UNIT; }
-
 // Units `dots` of space, rules or picture height cost.
 inline int64 HeightUnits(int64 dots) { return (std::max<int64>(dots, 0) + HEIGHT_UNIT - 1) / HEIGHT_UNIT; }
+
+// Units a byte of text `height` dots high costs at the least, as it may take a line of its own.
+inline int64 LineUnits(int height) { return HeightUnits(std::max(height, HEIGHT_UNIT)); }
 
 // Above and below.
 inline int64 SpaceDots(const RichParaFormat& f) { return int64(f.before) + f.after; }
